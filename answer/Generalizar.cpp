@@ -1,0 +1,66 @@
+#include "answer/Velmo.h"
+#include "util/Ansi.h"
+#include "util/Cifrado.h"
+
+namespace auguron {
+
+namespace {
+constexpr bool esConsonante(unsigned char c) {
+    switch (c) {
+    case 'b': case 'c': case 'd': case 'f': case 'g': case 'h': case 'j': case 'k': case 'l': case 'm':
+    case 'n': case 0xF1 /* ñ */: case 'p': case 'q': case 'r': case 's': case 't': case 'v': case 'w':
+    case 'x': case 'y': case 'z':
+        return true;
+    default:
+        return false;
+    }
+}
+
+constexpr unsigned char sinAcento(unsigned char c) {
+    switch (c) {
+    case 0xE1: return 'a';
+    case 0xE9: return 'e';
+    case 0xED: return 'i';
+    case 0xF3: return 'o';
+    case 0xFA: return 'u';
+    default: return c;
+    }
+}
+} // namespace
+
+std::string Velmo::fncGeneralizar(std::string& Cadena) {
+    m_e.CantPalabras = 1;
+
+    std::string texto;
+    texto.reserve(Cadena.size() + 8);
+    for (const char c : ansi::enMinusculas(Cadena)) {
+        if (c == 'k') {
+            texto += "qu";
+        } else {
+            texto += c;
+        }
+    }
+
+    Entero racha = 0;
+    for (char& c : texto) {
+        const auto u = static_cast<unsigned char>(c);
+        if (esConsonante(u)) {
+            sumar(racha, 1);
+        } else {
+            racha = 0;
+        }
+        if (racha > m_e.MaxConsonantes) {
+            m_e.MaxConsonantes = racha;
+        }
+        if (c == ' ') {
+            sumar(m_e.CantPalabras, 1);
+        } else {
+            c = static_cast<char>(sinAcento(u));
+        }
+    }
+
+    Cadena = " " + texto + " ";
+    return fncCodificar(Cadena);
+}
+
+} // namespace auguron

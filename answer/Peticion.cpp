@@ -1,0 +1,106 @@
+#include "answer/Velmo.h"
+#include "util/Ansi.h"
+
+namespace auguron {
+
+namespace {
+constexpr int kDosPuntos = 58;
+constexpr int kPunto = 46;
+constexpr int kRetroceso = 8;
+constexpr Entero kUltimaPalabra = 32; // first character of "pregunta" in the phrase
+constexpr Entero kFinFrase = 40;      // one past the end of the phrase
+constexpr Entero kLimite = 41;        // below it a full stop counts and a phrase character shows
+constexpr std::string_view kFraseCorta = "Velmo, favor de responder";
+static_assert(kFraseCorta.size() == 25);
+} // namespace
+
+void aplicarTecla(std::string& caja, int k) {
+    if (k == kRetroceso) {
+        if (!caja.empty()) {
+            caja.pop_back();
+        }
+    } else if (k >= 32 && k <= 255 && k != 127) {
+        caja += static_cast<char>(k);
+    }
+}
+
+void Velmo::txtPeticion_KeyPress(int& k) {
+    EstadoSesion& e = m_e;
+    if (e.PosPeticion == 1) {
+        k = ansi::mayuscula(k);
+    }
+
+    if (k == kDosPuntos) {
+        m_p.fondoSistema(Control::txtPregunta, true);
+        m_p.habilitar(Control::txtPregunta, true);
+        m_p.enfocar(Control::txtPregunta);
+        return;
+    }
+
+    if (k == kRetroceso) {
+        if (e.PosPeticion > 1) {
+            sumar(e.PosPeticion, -1);
+        }
+        if (e.PosPeticion == 1) {
+            e.EstadoTruco = 0;
+            e.Respuesta.clear();
+            e.EnRetroceso = false;
+        }
+        if (!e.Respuesta.empty() && e.EstadoTruco == 1 && e.PosPeticion > 1) {
+            e.Respuesta.pop_back();
+            if (e.PosPeticion == kUltimaPalabra && e.EnRetroceso) {
+                e.EnRetroceso = false;
+            }
+        }
+        return;
+    }
+
+    // The tests of the capture step look at the position the key arrived at.
+    const Entero pos = e.PosPeticion;
+    if (k == kPunto && pos < kLimite) {
+        sumar(e.EstadoTruco, 1);
+    }
+    const bool captura = e.EstadoTruco == 1 || (k == kPunto && e.EstadoTruco == 2);
+    if (!captura) {
+        sumar(e.PosPeticion, 1);
+        return;
+    }
+
+    if (k != kPunto) {
+        e.Respuesta += static_cast<char>(k);
+    }
+    if (pos == kFinFrase) {
+        e.EnRetroceso = true;
+    }
+    if (pos == kUltimaPalabra && e.EnRetroceso) {
+        e.EnRetroceso = false;
+    }
+    if (e.EnRetroceso) {
+        // The key erases the last character shown instead.
+        k = kRetroceso;
+        sumar(e.PosPeticion, -1);
+    } else {
+        if (e.PosPeticion >= 1 && e.PosPeticion < kLimite &&
+            static_cast<std::size_t>(e.PosPeticion) <= e.FrasePeticion.size()) {
+            k = static_cast<unsigned char>(e.FrasePeticion[static_cast<std::size_t>(e.PosPeticion - 1)]);
+        }
+        sumar(e.PosPeticion, 1);
+    }
+}
+
+void Velmo::fncDetectarRespuesta() {
+    // Strips from the end of the hidden text every character that equals the
+    // character of the short petition shown in its place, assuming the
+    // capture was opened by the very first key.
+    std::string& r = m_e.Respuesta;
+    while (!r.empty()) {
+        const std::size_t i = r.size();
+        if (i < kFraseCorta.size() && r[i - 1] == kFraseCorta[i]) {
+            r.pop_back();
+        } else {
+            break;
+        }
+    }
+}
+
+} // namespace auguron

@@ -1,0 +1,99 @@
+#pragma once
+
+// The logic of the main window frmVelmo: every handler and every fnc operation
+// of the window that reads or writes the record of the run. The Qt window only
+// translates its events into these calls; tests drive them directly.
+
+#include "platform/Plataforma.h"
+#include "state/EstadoSesion.h"
+#include "util/Aleatorio.h"
+
+#include <string>
+#include <string_view>
+
+namespace auguron {
+
+class Velmo {
+public:
+    Velmo(Plataforma& plataforma, FuenteAleatoria& azar);
+
+    EstadoSesion& estado() { return m_e; }
+    const EstadoSesion& estado() const { return m_e; }
+
+    // Read access for the statistics window.
+    Entero cantPregTruco() const { return m_e.CantPregTruco; }
+    Entero cantPregFrecuentes() const { return m_e.CantPregFrecuentes; }
+    Entero cantPregNoValidas() const { return m_e.CantPregNoValidas; }
+    Entero cantOtrasPreguntas() const { return m_e.CantOtrasPreguntas; }
+
+    // Start-up and the new-question reset. Form_Load answers false when the
+    // prayer was refused: the main window must then close without showing.
+    bool Form_Load();
+    void fncInicializar();
+
+    // Main window handlers.
+    void mnuNuevaPregunta_Click() { fncInicializar(); }
+    void cmdNuevaPregunta_Click() { fncInicializar(); }
+    void mnuSalir_Click();
+    void cmdSalir_Click();
+    void mnuVerImagen_Click();
+    void tmrFocus_Timer();
+    void txtPeticion_GotFocus();
+    void txtPregunta_GotFocus();
+
+    // Soul search and status messages.
+    void fncSeleccionarAlma();
+    void tmrMensaje_Timer();
+    void mnuLeerOracion_Click();
+
+    // Petition box and hidden answer. `k` is the Windows-1252 code of the key
+    // (8 is Backspace); the handler may replace it before the box takes it.
+    void txtPeticion_KeyPress(int& k);
+    void fncDetectarRespuesta();
+
+    // Question box, submission, reveal and suspense.
+    void txtPregunta_KeyPress(int& k);
+    void tmrSuspenso_Timer();
+
+    // Normalisation and detectors (the detectors read only their argument).
+    std::string fncGeneralizar(std::string& Cadena);
+    static Entero fncDetectarPreguntaPuntual(const std::string& Pregunta);
+    static Entero fncDetectarPreguntaFrecuente(const std::string& Pregunta);
+
+    // Responders: each leaves its reply, enciphered, in Respuesta.
+    void fncResponderPreguntaOrdinaria();
+    void fncResponderPeticionIncoherente();
+    void fncResponderPreguntaIncoherente();
+    void fncResponderPetYPregIncoherente();
+    void fncResponderPreguntaFrecuente(Entero TemaPregunta);
+    void fncResponderObviedad();
+    void fncResponderTemaRepetido();
+
+private:
+    Entero azar(int Intervalo) { return m_azar.fncNroAleatorio(Intervalo); }
+    void rutaOculta();
+    void rutaAnalisis();
+    void revelar();
+
+    // Handlers of the frequent-question table, one per kind of row.
+    bool responderTema(Entero tema);
+    void responderDigitoDelDia();
+    void responderNumerosDeLaSemana();
+    void responderHora();
+    void responderFecha();
+    void responderOfrecimiento();
+    void responderGrupo807();
+    void responderTema10006();
+    void responderEstadisticas();
+
+    Plataforma& m_p;
+    FuenteAleatoria& m_azar;
+    EstadoSesion m_e;
+};
+
+// Applies a key to a one-line text box whose caret stays at the end: code 8
+// deletes the last character; other codes below 32 and 127 insert nothing;
+// every other code is appended. Shared by the real boxes and the tests.
+void aplicarTecla(std::string& caja, int k);
+
+} // namespace auguron

@@ -1,0 +1,65 @@
+#include "platform/guion/PlataformaGuion.h"
+
+
+namespace auguron {
+
+PlataformaGuion::PlataformaGuion() {
+    for (Control c : {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo,
+                      Control::cmdFocus, Control::cmdNuevaPregunta, Control::pctLogo, Control::mnuVerImagen}) {
+        controles[c] = {};
+    }
+    // The main window as designed.
+    controles[Control::txtPregunta].habilitado = false;
+    controles[Control::txtPregunta].fondoSistema = false;
+    controles[Control::lblInfo].texto = "Buscando Vagulantes...";
+    controles[Control::pctLogo].visible = false;
+    controles[Control::mnuVerImagen].texto = "Ver Imagen";
+    temporizadores[Temporizador::tmrMensaje] = {0, true};
+    temporizadores[Temporizador::tmrSuspenso] = {0, true};
+    temporizadores[Temporizador::tmrFocus] = {0, false};
+}
+
+Boton PlataformaGuion::mensaje(std::string_view texto, std::string_view titulo, Botones botones) {
+    if (respuestas.empty()) {
+        throw std::logic_error("a message box was shown with no scripted answer: " + std::string(titulo));
+    }
+    const Boton r = respuestas.front();
+    respuestas.pop_front();
+    cajas.push_back({std::string(texto), std::string(titulo), botones, r});
+    return r;
+}
+
+void PlataformaGuion::enfocar(Control c) {
+    // Focusing a disabled control is the platform failure the callers must avoid.
+    if (!controles.at(c).habilitado) {
+        throw std::logic_error("focus moved to a disabled control");
+    }
+    foco = c;
+    ++enfoques;
+}
+
+std::string PlataformaGuion::fechaLarga(std::chrono::sys_days d) const {
+    const std::chrono::year_month_day f{d};
+    return std::to_string(static_cast<unsigned>(f.day())) + "/" + std::to_string(static_cast<unsigned>(f.month())) +
+           "/" + std::to_string(static_cast<int>(f.year()));
+}
+
+Entero AzarGuion::fncNroAleatorio(int Intervalo) {
+    pedidos.push_back(Intervalo);
+    if (tiradas.empty()) {
+        throw std::logic_error("a draw of " + std::to_string(Intervalo) + " was made with none scripted");
+    }
+    const Tirada t = tiradas.front();
+    tiradas.pop_front();
+    if (t.intervalo != 0 && t.intervalo != Intervalo) {
+        throw std::logic_error("a draw of " + std::to_string(Intervalo) + " was made where " +
+                               std::to_string(t.intervalo) + " was scripted");
+    }
+    if (t.valor < 1 || t.valor > Intervalo) {
+        throw std::logic_error("scripted draw " + std::to_string(t.valor) + " out of 1.." +
+                               std::to_string(Intervalo));
+    }
+    return static_cast<Entero>(t.valor);
+}
+
+} // namespace auguron

@@ -1,0 +1,33 @@
+#include "util/Aleatorio.h"
+
+#include <bit>
+#include <utility>
+
+namespace auguron {
+
+namespace {
+// SplitMix64 finaliser: spreads every bit of the time over the whole word.
+std::uint64_t mezclar(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+} // namespace
+
+GeneradorReloj::GeneradorReloj(std::function<double()> segundosDelDia)
+    : m_reloj(std::move(segundosDelDia))
+    , m_motor(mezclar(std::random_device{}())) {}
+
+Entero GeneradorReloj::fncNroAleatorio(int Intervalo) {
+    if (Intervalo < 1) {
+        return 1;
+    }
+    const std::uint64_t tiempo = std::bit_cast<std::uint64_t>(m_reloj());
+    m_motor.seed(m_motor() ^ mezclar(tiempo));
+    const double r = std::generate_canonical<double, 53>(m_motor);
+    const auto n = static_cast<int>(r * Intervalo) + 1;
+    return static_cast<Entero>(n > Intervalo ? Intervalo : n);
+}
+
+} // namespace auguron

@@ -1,0 +1,21 @@
+#include "util/Cifrado.h"
+
+namespace auguron {
+
+std::string fncCodificar(std::string_view Origen) {
+    std::string r(Origen);
+    for (char& c : r) {
+        c = cifrarCaracter(c);
+    }
+    return r;
+}
+
+std::string fncDecodificar(std::string_view Origen) {
+    std::string r(Origen);
+    for (char& c : r) {
+        c = descifrarCaracter(c);
+    }
+    return r;
+}
+
+} // namespace auguron
