@@ -25,6 +25,9 @@ Boton PlataformaGuion::mensaje(std::string_view texto, std::string_view titulo, 
     }
     const Boton r = respuestas.front();
     respuestas.pop_front();
+    if (alMostrar) {
+        alMostrar();
+    }
     cajas.push_back({std::string(texto), std::string(titulo), botones, r});
     return r;
 }

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -53,6 +54,7 @@ public:
     bool principalCerrada = false;
     bool todasCerradas = false;
     int estadisticasMostradas = 0;
+    std::function<void()> alMostrar;      // runs while a message box is open
 
     Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) override;
     std::string texto(Control c) const override { return controles.at(c).texto; }
