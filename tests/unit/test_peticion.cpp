@@ -103,7 +103,7 @@ TEST(Peticion, RetrocesoEnLaCaptura) {
 TEST(Peticion, RetrocesoSobreElPuntoDeAperturaNoCierraLaCaptura) {
     Banco b;
     b.teclear(P, "ab.cd");
-    EXPECT_EQ(b.caja(P), "Abmo,");
+    EXPECT_EQ(b.caja(P), "Ablmo");
     b.tecla(P, 8);
     b.tecla(P, 8);
     b.tecla(P, 8);

@@ -1,0 +1,350 @@
+// Replies of the frequent topics and of the one-off questions (time, date, name,
+// statistics...), grouped by the code that uses them and in the order of its
+// draws. Replies end without their full stop (the reveal adds it) and read well
+// behind any soul label.
+
+#include "texts/Frecuentes.h"
+
+#include "texts/Compartidas.h"
+
+#include <array>
+#include <string_view>
+
+namespace auguron::textos {
+
+namespace {
+
+// Plain replies.
+constexpr auto t101 = tabla<66, 68, 54, 97>(
+    u8"porque si nadie se fuera, yo en el más allá me aburriría muchísimo",
+    u8"para que la vida tenga prisa; sin final, nadie terminaría nunca nada",
+    u8"alguien tiene que hacerme compañía en las noches frías",
+    u8"porque así quedó escrito antes que las estrellas, y créeme, yo intenté borrar esa línea sin éxito");
+constexpr auto t1202 = tabla<95, 42, 38>(
+    u8"trabaja como hormiga, ahorra como ardilla y no le prestes dinero a tu cuñado; el resto es magia",
+    u8"con trabajo, ingenio y una pizca de suerte", u8"pronto no, aunque de alma ya eres rico");
+constexpr auto t1002 =
+    tabla<49, 50, 20>(u8"veo monedas en tu camino y un agujero en tu bolsa",
+                      u8"el dinero vendrá cuando dejes de perseguirlo tanto", u8"unas cuantas monedas");
+constexpr auto t104 = tabla<8>(u8"por algo");
+constexpr auto t7 = tabla<56, 58, 92, 50, 72, 54>(
+    u8"el amor te encontrará a ti justo cuando menos lo esperes",
+    u8"veo un par de amores de paso y uno que viene para quedarse",
+    u8"veo corazones, flechas y un par de tropiezos; el amor llegará, pero primero aprende a bailar",
+    u8"el amor verdadero llega una vez; el resto, ensayos",
+    u8"no cuentes los amores, cuenta lo que te enseñan; dicho eso, serán varios",
+    u8"el amor anda cerca, pero es tímido y tú nunca lo miras");
+// Texts 1 and 4 are shared with the ordinary replies.
+constexpr auto t6608 =
+    tabla<41, 72, 40>(u8"los necesarios para seguir consintiéndote",
+                      u8"muchos más de los que imaginas; veo su nombre lejos, lejos de mi libreta",
+                      u8"eso no se calcula: se disfruta día a día");
+constexpr auto t509 = tabla<47>(u8"tan cierto como que yo estoy muerto y tú aún no");
+constexpr auto t110 =
+    tabla<68, 73, 78>(u8"porque sientes mucho y eso, aunque duela, es señal de que estás vivo",
+                      u8"el sufrimiento es el precio de querer; lo bueno es que no es para siempre",
+                      u8"porque aún no aprendes a soltar lo que pesa; suéltalo, que se cansan las manos");
+constexpr auto t711 =
+    tabla<57, 21>(u8"el que llevas los días en que te sientes invencible, ¿no?", u8"el morado, lo sé todo");
+constexpr auto t413 = tabla<152, 123>(
+    u8"tu cuerpo es más sabio de lo que crees: escúchalo, duerme bien, come verduras de vez en cuando y, "
+    u8"si algo te preocupa, ve al médico, que sabe más que yo",
+    u8"los espíritus no recetamos jarabes; yo veo salud en tu camino, pero para lo demás confía en un buen "
+    u8"médico de carne y hueso");
+constexpr auto t14 = tabla<168, 103>(
+    u8"por aquí se habla mucho de él, pero nadie lo ha visto de cerca; yo le dejé un recado hace siglos y "
+    u8"todavía espero respuesta, así que no me pidas que te consiga una cita",
+    u8"lo verás cuando te toque, y créeme, no tienes ninguna prisa; mientras tanto, salúdalo desde donde "
+    u8"estés");
+constexpr auto t15 = tabla<69, 56>(u8"el mundo se terminará, sí, pero mucho después de que hagas tus tareas",
+                                   u8"no antes del fin de semana que viene, así que haz planes");
+constexpr auto t1300 =
+    tabla<75, 28, 47>(u8"antes de lo que crees; abre bien los ojos, porque lo bueno llega disfrazado",
+                      u8"antes de que se acabe el mes", u8"pronto, pero no lo cuentes a nadie, o se asusta");
+constexpr auto t5300 =
+    tabla<18, 57>(u8"cuando repases más", u8"en el próximo examen, si cambias la siesta por los libros");
+constexpr auto t5500 = tabla<30, 50, 50, 12, 22>(
+    u8"es verdad, si abres los libros", u8"lo veo escrito en la lista de aprobados, con lápiz",
+    u8"cierto a medias: aprobarás, pero por muy poquitito", u8"muy probable", u8"tan cierto como el sol");
+constexpr auto t10003 = tabla<40, 29, 26, 51>(
+    u8"tan real como el escalofrío que sentiste", u8"aquí sigo, soplándote la nuca",
+    u8"¿Y quién te está hablando?", u8"existo tanto como tú, solo que yo no pago impuestos");
+constexpr auto t10004 = tabla<17, 24, 34>(u8"soy Velmo, mortal", u8"Velmo, para lo que pidas",
+                                          u8"Velmo, que el de vivo ya lo olvidé");
+constexpr auto t10005 = tabla<73, 128, 66>(
+    u8"dejé de contar al soplar la vela número mil; desde entonces, ya no cumplo",
+    u8"en años de vivo tendría unos trescientos, pero en años de fantasma soy un adolescente; trátame con "
+    u8"cariño y no me traigas pastel",
+    u8"los espíritus no tenemos edad, tenemos solera, como el coñac añejo");
+constexpr auto t10008 = tabla<30, 21>(u8"la respuesta va en la pregunta", u8"¿Me tomas por novato?");
+constexpr auto t10009 =
+    tabla<74, 33>(u8"eres quien hace preguntas raras a un espíritu a deshoras; con eso me basta",
+                  u8"mírate al espejo y lo sabrás todo");
+
+// Two-part replies: every base reads with every ending, e.g. "aprobarás con un
+// seis" + ", según veo".
+constexpr auto t5016Bases =
+    tabla<21, 21, 22, 31>(u8"sacarás un ocho justo", u8"aprobarás con un seis", u8"rozarás la nota máxima",
+                          u8"la que merece lo que estudiaste");
+constexpr auto t5016Finales = tabla<28, 11, 41, 70>(
+    u8", si ese día llegas a tiempo", u8", según veo", u8", aunque ni tu profesor se lo podrá creer",
+    u8", pero no se lo digas al profesor, que no le gustan nada las sorpresas");
+
+// Counted topics.
+constexpr auto t2003 = tabla<83, 59, 30>(
+    u8"sí, y más pronto de lo que crees; plancha tu mejor camisa y ensaya tu mejor sonrisa",
+    u8"veo una oficina, una silla que rechina y una jefa que silba", u8"sí, pero no el que te imaginas");
+constexpr auto t305 =
+    tabla<60, 34, 40>(u8"cuando encuentres a alguien que se ría de tus peores chistes",
+                      u8"no antes de que aprendas a cocinar", u8"cuando llegue el día, ni un minuto antes");
+
+// Alternative labels.
+constexpr auto tEtiquetaA = tabla<15>(u8"Velmo susurra: ");
+constexpr auto tEtiquetaB = tabla<21>(u8"Los dados han caído: ");
+constexpr auto tEtiquetaC = tabla<41>(u8"Velmo, que ya va perdiendo la paciencia: ");
+constexpr auto tEtiquetaD = tabla<42>(u8"El calendario de la cripta, muy ofendido: ");
+
+// 706: first piece + " K" + last piece, e.g. "¡Un" + " 4" + "! Úsalo con cabeza".
+constexpr auto t706Primeros = tabla<24, 3, 21, 15>(u8"tu cifra de la suerte es", u8"¡Un",
+                                                   u8"hoy la suerte trae el", u8"tu número es el");
+constexpr auto t706Ultimos =
+    tabla<32, 18, 39, 31>(u8", y no se lo cuentes a nadie más", u8"! Úsalo con cabeza",
+                          u8", y mañana será otro, así que aprovecha", u8", por lo menos hasta medianoche");
+
+// 712: the reply, then " 26" "..." " 21" "..." " 8" "..." " 7", read out slowly:
+// "los números del próximo domingo son: 26... 21... 8... 7".
+constexpr auto t712 = tabla<42, 36, 64>(u8"apunta bien, porque solo los diré una vez:",
+                                        u8"los números del próximo domingo son:",
+                                        u8"estos números vienen del más allá, aunque el boleto lo pagas tú:");
+constexpr auto t712Separador = tabla<3>(u8"...");
+constexpr auto t712YaDados =
+    tabla<52, 36, 40>(u8"ya te di esos números; si los perdiste, es cosa tuya",
+                      u8"una vez por noche, no seas codicioso", u8"los números ya los dije; no insistas más");
+
+// 10001: the lead-in ends with its blank and the time follows: "…marca 9:05".
+constexpr auto t10001Entrada = tabla<52>(u8"mi reloj de arena dice una cosa, pero el tuyo marca ");
+constexpr auto t10001 = tabla<25, 36, 125>(
+    u8"¿No tienes reloj, mortal?", u8"la misma que ayer, a esta misma hora",
+    u8"los espíritus medimos el tiempo en velas derretidas, y hoy ya van tres; mira el rincón de tu "
+    u8"pantalla, que ahí tienes la hora");
+
+// 10002: the user keeps asking the date. The date stands between the two pieces:
+// "…hoy sería " + "domingo, 6 de diciembre de 2026" + ", si ningún fantasma…".
+constexpr auto t10002Etapa0 = tabla<232>(
+    u8"¿Para eso me llamas? Los espíritus no usamos calendario: para nosotros todos los días son el mismo "
+    u8"día, larguísimo y aburrido. Mira la esquina de tu pantalla, o asómate a la ventana y pregúntale a un "
+    u8"vecino; yo tengo cosas que hacer");
+constexpr auto t10002AntesFecha =
+    tabla<75>(u8"según el calendario que tengo clavado en la puerta de mi cripta, hoy sería ");
+constexpr auto t10002DespuesFecha = tabla<40>(u8", si ningún fantasma le arrancó una hoja");
+constexpr auto t10002Etapa1 = tabla<103>(u8"¿Otra vez con la fecha? Ya te dije que yo no soy un calendario; "
+                                         u8"¿acaso tengo cara de almanaque, mortal?");
+constexpr auto t10002Etapa2 = tabla<41, 45, 117>(u8"la misma de ayer, solo que un día después",
+                                                 u8"pregúntale al calendario, que para eso cuelga",
+                                                 u8"llevo siglos colgado en esta cripta y nadie me mira; tú "
+                                                 u8"prefieres preguntarle al espíritu, así que hoy "
+                                                 u8"es hoy y punto");
+
+// Companions: they must fit any question of their kind.
+constexpr auto tObviedades = tabla<68, 68, 72, 38, 32, 41, 56, 31>(
+    u8"la respuesta es tan obvia que hasta me da reparo decirla en voz alta",
+    u8"hasta mi gato fantasma sabría responder a eso, y eso que ya ni habla",
+    u8"eso lo sabe hasta mi abuela, que lleva tres siglos sin salir del panteón",
+    u8"para eso no hace falta ningún espíritu", u8"lo evidente no necesita adivinos",
+    u8"esa pregunta se responde sola, léela bien",
+    u8"¿Me despiertas en el más allá para preguntarme lo obvio?", u8"tan obvio como que el agua moja");
+constexpr auto tTemasRepetidos = tabla<41, 38, 54, 28, 32, 17>(
+    u8"otra vez lo mismo; pon otro disco, mortal", u8"ya te lo dije, y no me gusta repetirme",
+    u8"insistir no cambia la respuesta, pero sí mi buen humor", u8"eso ya lo vimos, ¿recuerdas?",
+    u8"pregunta algo más, que me aburro", u8"cambiemos de tema");
+
+// 404 and 3304: first visit, then the replies of the dialogs.
+constexpr auto t404Primera = tabla<139, 84, 129, 129>(
+    u8"tu futuro es un libro que todavía se está escribiendo; puedo leer algunas páginas sueltas, pero el "
+    u8"final dependerá de la tinta que uses hoy",
+    u8"veo caminos que se cruzan, puertas que se abren, y otra que se cierra en tus narices",
+    u8"el futuro es como la niebla del cementerio: de lejos parece espesa, pero si caminas hacia ella se "
+    u8"aparta; anda, da el primer paso",
+    u8"te espera algo bueno, algo raro y algo que te hará reír durante años; no te diré el orden exacto, "
+    u8"porque "
+    u8"ya no sería una sorpresa");
+constexpr auto t404NoQuiere = tabla<30, 56>(u8"entonces, ¿para qué preguntas?",
+                                            u8"mejor así; hay futuros que es preferible no ver de cerca");
+constexpr auto t404NoVende = tabla<65, 81, 30, 75>(
+    u8"sabia decisión; tu alma vale más que todo lo que yo pueda decirte",
+    u8"el Diablo se quedará con las ganas, y tú con la duda; a veces es un negocio justo",
+    u8"entonces, no hay trato, mortal",
+    u8"nada es gratis en el más allá; regresa cuando tengas algo mejor que ofrecer");
+// The last line of the prayer, read backwards, says "el diablo se la come".
+constexpr auto t404Reza = tabla<162>(
+    u8"¡Ja! ¿Leíste al revés la última línea? Dice «el diablo se la come», y acabas de firmar en voz alta: "
+    u8"tu alma ya tiene dueño, así que de tu futuro mejor ni hablemos");
+constexpr auto t404NoReza =
+    tabla<83, 76, 69>(u8"cobarde, pero prudente; el Diablo no acepta almas que no se atreven a rezar en alto",
+                      u8"sin oración no hay trato; guarda tu alma, que a lo mejor te hace falta luego",
+                      u8"bien hecho: esa oración no era tan inocente como parecía, ni de lejos");
+
+// The code-807 group.
+constexpr auto t807Simples =
+    tabla<23, 27, 45, 61>(u8"alguien a quien conoces", u8"mucho antes de lo que crees",
+                          u8"esa persona te mira a escondidas todo el rato",
+                          u8"su nombre está escrito en la última hoja de tu agenda, míralo");
+// Three pieces, the opening may be missing: "según mis cartas, " +
+// "hay quien suspira por ti" + " en secreto".
+constexpr auto t807Aperturas = tabla<19, 18>(u8"si no me equivoco, ", u8"según mis cartas, ");
+constexpr auto t807Medios = tabla<23, 24>(u8"alguien te quiere mucho", u8"hay quien suspira por ti");
+constexpr auto t807Cierres =
+    tabla<11, 10, 11, 8>(u8" en secreto", u8" de verdad", u8" y lo sabes", u8" y punto");
+constexpr auto t807Breves =
+    tabla<20, 21, 15, 16, 14>(u8"pregúntale sin miedo", u8"tu corazón ya lo sabe", u8"sí, y muchísimo",
+                              u8"eso está cantado", u8"pronto, pronto");
+// Suspense: A + "…" + B + "…" + C + "…" + thirty dashes, the voice breaking up
+// just before the name; the timer's dots follow, then the final reply of the
+// same variant finishes the sentence.
+constexpr auto t807PiezasA = tabla<21, 26, 29>(u8"ya lo veo en la bruma", u8"a ver, concéntrate conmigo",
+                                               u8"silencio: hablan los difuntos");
+constexpr auto t807PiezasB = tabla<57, 56, 54>(u8" es alguien que te conoce bien, y te mira cuando no miras",
+                                               u8" veo unos ojos que se encienden cada vez que apareces tú",
+                                               u8" dicen que esa persona vive más cerca de lo que creías");
+constexpr auto t807PiezasC = tabla<55, 57, 53>(u8" y su nombre empieza por una letra que brilla, la letra",
+                                               u8" y oigo un nombre que suena a canción, se llama, se llama",
+                                               u8" y que si la buscas esta tarde, la vas a encontrar en");
+constexpr auto t807Separador = tabla<1>(u8"…");
+constexpr auto t807Cola = tabla<30>(u8"------------------------------");
+constexpr auto t807Estados = tabla<23, 24, 24>(u8"Buscando en el más allá", u8"Interferencia espiritual",
+                                               u8"Señal débil del más allá");
+constexpr auto t807Finales =
+    tabla<20, 21, 21>(u8"era la eme, o la ene", u8"su nombre tiene una A", u8"en la cola del cajero");
+
+// 10006 and 10007.
+constexpr auto t10006Primeras = tabla<24, 9, 10>(u8"uf, déjame pensarlo bien", u8"pues mira", u8"hmm, verás");
+constexpr auto t10006Finales =
+    tabla<34, 43>(u8"amar, reír y dormir buenas siestas", u8"cuarenta y dos, y no me preguntes el porqué");
+constexpr auto t10007 =
+    tabla<77>(u8"ahí van las cuentas de tus preguntas; los espíritus también llevamos registro");
+
+constexpr auto v101 = vistas(t101);
+constexpr auto v1202 = vistas(t1202);
+constexpr auto v1002 = vistas(t1002);
+constexpr auto v7 = vistas(t7);
+constexpr std::array<std::string_view, 5> v6608{tCompartidas[1], t6608[0], t6608[1], tCompartidas[0],
+                                                t6608[2]};
+constexpr auto v110 = vistas(t110);
+constexpr auto v711 = vistas(t711);
+constexpr auto v413 = vistas(t413);
+constexpr auto v14 = vistas(t14);
+constexpr auto v15 = vistas(t15);
+constexpr auto v1300 = vistas(t1300);
+constexpr auto v5300 = vistas(t5300);
+constexpr auto v5500 = vistas(t5500);
+constexpr auto v10003 = vistas(t10003);
+constexpr auto v10004 = vistas(t10004);
+constexpr auto v10005 = vistas(t10005);
+constexpr auto v10008 = vistas(t10008);
+constexpr auto v10009 = vistas(t10009);
+constexpr auto v5016Bases = vistas(t5016Bases);
+constexpr auto v5016Finales = vistas(t5016Finales);
+constexpr auto v2003 = vistas(t2003);
+constexpr auto v305 = vistas(t305);
+constexpr auto v706Primeros = vistas(t706Primeros);
+constexpr auto v706Ultimos = vistas(t706Ultimos);
+constexpr auto v712 = vistas(t712);
+constexpr auto v712YaDados = vistas(t712YaDados);
+constexpr auto v10001 = vistas(t10001);
+constexpr auto v10002Etapa2 = vistas(t10002Etapa2);
+constexpr auto vObviedades = vistas(tObviedades);
+constexpr auto vTemasRepetidos = vistas(tTemasRepetidos);
+constexpr auto v404Primera = vistas(t404Primera);
+constexpr auto v404NoQuiere = vistas(t404NoQuiere);
+constexpr auto v404NoVende = vistas(t404NoVende);
+constexpr auto v404NoReza = vistas(t404NoReza);
+constexpr auto v807Simples = vistas(t807Simples);
+constexpr auto v807Aperturas = vistas(t807Aperturas);
+constexpr auto v807Medios = vistas(t807Medios);
+constexpr auto v807Cierres = vistas(t807Cierres);
+constexpr auto v807Breves = vistas(t807Breves);
+constexpr auto v807PiezasA = vistas(t807PiezasA);
+constexpr auto v807PiezasB = vistas(t807PiezasB);
+constexpr auto v807PiezasC = vistas(t807PiezasC);
+constexpr auto v807Estados = vistas(t807Estados);
+constexpr auto v807Finales = vistas(t807Finales);
+constexpr auto v10006Primeras = vistas(t10006Primeras);
+constexpr auto v10006Finales = vistas(t10006Finales);
+
+} // namespace
+
+constinit const Lista Tema101{v101};
+constinit const Lista Tema1202{v1202};
+constinit const Lista Tema1002{v1002};
+constinit const std::string_view Tema104 = t104.vista();
+constinit const Lista Tema7{v7};
+constinit const Lista Tema6608{v6608};
+constinit const std::string_view Tema509 = t509.vista();
+constinit const Lista Tema110{v110};
+constinit const Lista Tema711{v711};
+constinit const Lista Tema413{v413};
+constinit const Lista Tema14{v14};
+constinit const Lista Tema15{v15};
+constinit const Lista Tema1300{v1300};
+constinit const Lista Tema5300{v5300};
+constinit const Lista Tema5500{v5500};
+constinit const Lista Tema10003{v10003};
+constinit const Lista Tema10004{v10004};
+constinit const Lista Tema10005{v10005};
+constinit const Lista Tema10008{v10008};
+constinit const Lista Tema10009{v10009};
+
+constinit const Lista Tema5016Bases{v5016Bases};
+constinit const Lista Tema5016Finales{v5016Finales};
+
+constinit const Lista Tema2003{v2003};
+constinit const Lista Tema305{v305};
+
+constinit const std::string_view EtiquetaA = tEtiquetaA.vista();
+constinit const std::string_view EtiquetaB = tEtiquetaB.vista();
+constinit const std::string_view EtiquetaC = tEtiquetaC.vista();
+constinit const std::string_view EtiquetaD = tEtiquetaD.vista();
+
+constinit const Lista Tema706Primeros{v706Primeros};
+constinit const Lista Tema706Ultimos{v706Ultimos};
+
+constinit const Lista Tema712{v712};
+constinit const std::string_view Tema712Separador = t712Separador.vista();
+constinit const Lista Tema712YaDados{v712YaDados};
+
+constinit const std::string_view Tema10001Entrada = t10001Entrada.vista();
+constinit const Lista Tema10001{v10001};
+
+constinit const std::string_view Tema10002Etapa0 = t10002Etapa0.vista();
+constinit const std::string_view Tema10002AntesFecha = t10002AntesFecha.vista();
+constinit const std::string_view Tema10002DespuesFecha = t10002DespuesFecha.vista();
+constinit const std::string_view Tema10002Etapa1 = t10002Etapa1.vista();
+constinit const Lista Tema10002Etapa2{v10002Etapa2};
+
+constinit const Lista Obviedades{vObviedades};
+constinit const Lista TemasRepetidos{vTemasRepetidos};
+
+constinit const Lista Tema404Primera{v404Primera};
+constinit const Lista Tema404NoQuiere{v404NoQuiere};
+constinit const Lista Tema404NoVende{v404NoVende};
+constinit const std::string_view Tema404Reza = t404Reza.vista();
+constinit const Lista Tema404NoReza{v404NoReza};
+
+constinit const Lista Tema807Simples{v807Simples};
+constinit const Lista Tema807Aperturas{v807Aperturas};
+constinit const Lista Tema807Medios{v807Medios};
+constinit const Lista Tema807Cierres{v807Cierres};
+constinit const Lista Tema807Breves{v807Breves};
+constinit const Lista Tema807PiezasA{v807PiezasA};
+constinit const Lista Tema807PiezasB{v807PiezasB};
+constinit const Lista Tema807PiezasC{v807PiezasC};
+constinit const std::string_view Tema807Separador = t807Separador.vista();
+constinit const std::string_view Tema807Cola = t807Cola.vista();
+constinit const Lista Tema807Estados{v807Estados};
+constinit const Lista Tema807Finales{v807Finales};
+
+constinit const Lista Tema10006Primeras{v10006Primeras};
+constinit const Lista Tema10006Finales{v10006Finales};
+constinit const std::string_view Tema10007 = t10007.vista();
+
+} // namespace auguron::textos
