@@ -119,9 +119,10 @@ constexpr auto tPetYPregMalas =
              u8"tanto garabato junto asusta hasta a un fantasma");
 
 // Searched in the normalised question, where "¿" is kept and a blank closes the
-// last word, so "que " also finds "¿qué?" and "por qué".
+// last word, so "que " also finds "¿qué?" and "por qué". The last two let a
+// one-word command or question through: "¿Estadísticas?", "¿Existes?".
 constexpr auto tPalabras = palabras(u8"que ", u8"quien", u8"como ", u8"cuando", u8"donde", u8"cual",
-                                    u8"cuant", u8"sere ", u8"sera ");
+                                    u8"cuant", u8"estadistica", u8"exist");
 
 constexpr auto vPeticionMala = vistas(tPeticionMala);
 constexpr auto vPreguntaMala = vistas(tPreguntaMala);
