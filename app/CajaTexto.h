@@ -1,0 +1,48 @@
+#pragma once
+
+// The petition and question boxes. Text enters only as typed characters, one
+// at a time, each through the key handler of the logic, which may replace it;
+// the box then applies the (possibly replaced) code at its end. Nothing else
+// edits the text: no paste, cut, drop, undo, selection or caret movement.
+
+#include <QLineEdit>
+
+#include <functional>
+#include <vector>
+
+namespace auguron {
+
+class CajaTexto : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit CajaTexto(QWidget* parent = nullptr);
+
+    // The key handler: receives the Windows-1252 code by reference.
+    std::function<void(int&)> alTeclear;
+    // Called each time the box gets the keyboard focus.
+    std::function<void()> alEnfocar;
+
+    // Feeds one character code through the handler and applies it to the box,
+    // as a key press does.
+    void teclear(int codigo);
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    bool esAtajoDeVentana(const QKeyEvent* e) const;
+    void teclearCodigos(const std::vector<int>& codigos);
+    void alFinal();
+};
+
+} // namespace auguron

@@ -1,0 +1,276 @@
+#include "app/frmVelmo.h"
+
+#include "answer/Velmo.h"
+#include "app/CajaTexto.h"
+#include "app/Recursos.h"
+#include "platform/qt/PlataformaQt.h"
+#include "util/Aleatorio.h"
+#include "windows/Ventanas.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+
+namespace auguron {
+
+namespace {
+
+constexpr QRect twips(int left, int top, int width, int height) {
+    return QRect(frmVelmo::px(left), frmVelmo::px(top), frmVelmo::px(width), frmVelmo::px(height));
+}
+
+void colorTexto(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(grupo, QPalette::WindowText, color);
+    }
+    w->setPalette(p);
+}
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect geometria,
+                 const QColor& color) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setTextFormat(Qt::PlainText); // captions are never markup, and "&" shows as is
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setFont(frmVelmo::fuente());
+    l->setGeometry(geometria);
+    l->setText(texto);
+    colorTexto(l, color);
+    return l;
+}
+
+// Where the font is wider than the one the window was drawn for, narrows the
+// label's font (same height) just enough for every text it will show to fit.
+void encajar(QLabel* l, const QStringList& textos) {
+    QFont f = l->font();
+    const auto cabe = [&] {
+        const QFontMetrics m(f);
+        for (const QString& t : textos) {
+            if (m.horizontalAdvance(t) > l->width()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (int estiramiento = QFont::Unstretched; estiramiento > 60 && !cabe(); --estiramiento) {
+        f.setStretch(estiramiento - 1);
+    }
+    l->setFont(f);
+}
+
+QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, QRect geometria) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(QLatin1String(nombre));
+    b->setGeometry(geometria);
+    b->setAutoDefault(true); // Enter presses the focused button
+    return b;
+}
+
+QIcon iconoPrograma() {
+    QIcon icono;
+    for (const int lado : {16, 32, 48, 64, 128}) {
+        icono.addFile(QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado));
+    }
+    icono.addFile(QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256));
+    return icono;
+}
+
+} // namespace
+
+QFont frmVelmo::fuente() {
+    QFont f;
+    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))) {
+        f = QFont(QStringLiteral("MS Sans Serif"));
+    } else {
+        f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        f.setStyleHint(QFont::SansSerif);
+    }
+    f.setPointSizeF(13.5);
+    return f;
+}
+
+frmVelmo::frmVelmo(std::unique_ptr<PlataformaQt> plataforma, std::unique_ptr<FuenteAleatoria> azar,
+                   QWidget* parent)
+    : QMainWindow(parent)
+    , m_plataforma(plataforma ? std::move(plataforma) : std::make_unique<PlataformaQt>()) {
+    iniciarRecursos();
+    if (azar) {
+        m_azar = std::move(azar);
+    } else {
+        PlataformaQt* p = m_plataforma.get();
+        m_azar = std::make_unique<GeneradorReloj>([p] { return p->segundosDelDia(); });
+    }
+    m_velmo = std::make_unique<Velmo>(*m_plataforma, *m_azar);
+
+    setObjectName(QStringLiteral("frmVelmo"));
+    // The window is drawn in fixed light colours (grey background, black and
+    // blue text): a dark desktop palette would leave light text on it.
+    setPalette(QApplication::style()->standardPalette());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Auguron - Sistema Interactivo de Vagulantes"));
+    setWindowIcon(iconoPrograma());
+
+    crearControles();
+    crearMenus();
+    crearTemporizadores();
+    asociarPlataforma();
+}
+
+frmVelmo::~frmVelmo() = default;
+
+void frmVelmo::crearControles() {
+    auto* fondo = new QWidget(this);
+    fondo->setObjectName(QStringLiteral("fondo"));
+    QPalette p = fondo->palette();
+    p.setColor(QPalette::Window, PlataformaQt::grisVentana());
+    fondo->setPalette(p);
+    fondo->setAutoFillBackground(true);
+    fondo->setFixedSize(px(11880), px(8190));
+    setCentralWidget(fondo);
+
+    const QColor negro(0, 0, 0);
+    m_lblPeticion = etiqueta(fondo, "lblPeticion", QStringLiteral("Ingrese la petición:"),
+                             twips(1560, 1680, 2655, 375), negro);
+
+    m_txtPeticion = new CajaTexto(fondo);
+    m_txtPeticion->setObjectName(QStringLiteral("txtPeticion"));
+    m_txtPeticion->setGeometry(twips(4320, 1680, 5415, 420));
+    m_txtPeticion->setFont(fuente());
+    m_txtPeticion->setToolTip(QStringLiteral("La petición debe finalizar con \":\" (dos puntos)"));
+
+    m_lblPregunta = etiqueta(fondo, "lblPregunta", QStringLiteral("Ingrese la pregunta:"),
+                             twips(1560, 2400, 2655, 375), negro);
+
+    m_txtPregunta = new CajaTexto(fondo);
+    m_txtPregunta->setObjectName(QStringLiteral("txtPregunta"));
+    m_txtPregunta->setGeometry(twips(4320, 2400, 5415, 420));
+    m_txtPregunta->setFont(fuente());
+    m_txtPregunta->setToolTip(QStringLiteral("La pregunta debe finalizar con el signo \"?\""));
+    m_txtPregunta->setEnabled(false);
+
+    m_lblRespuesta =
+        etiqueta(fondo, "lblRespuesta", QString(), twips(1560, 3000, 8775, 1575), QColor(0, 0, 192));
+    m_lblRespuesta->setWordWrap(true);
+
+    // Only parks the focus for two seconds after an answer; it sits behind
+    // the question box once the load has moved it there.
+    m_cmdFocus = boton(fondo, "cmdFocus", QString(), twips(600, 6150, 285, 315));
+    m_cmdNuevaPregunta =
+        boton(fondo, "cmdNuevaPregunta", QStringLiteral("&Nueva Pregunta"), twips(1560, 4680, 1935, 375));
+    m_cmdSalir = boton(fondo, "cmdSalir", QStringLiteral("&Salir"), twips(7800, 4680, 1935, 375));
+
+    m_lblInfo = etiqueta(fondo, "lblInfo", QStringLiteral("Buscando Vagulantes..."),
+                         twips(7320, 7440, 4335, 375), QColor(128, 128, 128));
+
+    encajar(m_lblPeticion, {m_lblPeticion->text()});
+    encajar(m_lblPregunta, {m_lblPregunta->text()});
+    encajar(m_lblInfo,
+            {QStringLiteral("Buscando Vagulantes..."), QStringLiteral("Conectando Vagulantes...")});
+
+    m_pctLogo = new QLabel(fondo);
+    m_pctLogo->setObjectName(QStringLiteral("pctLogo"));
+    m_pctLogo->setTextFormat(Qt::PlainText);
+    m_pctLogo->setGeometry(twips(10320, 1680, 1005, 1005));
+    m_pctLogo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_pctLogo->setLineWidth(1);
+    m_pctLogo->setAlignment(Qt::AlignCenter);
+    m_pctLogo->setPixmap(QPixmap(QStringLiteral(":/imagenes/logo.jpg")));
+    m_pctLogo->hide();
+
+    QWidget::setTabOrder(m_txtPeticion, m_txtPregunta);
+    QWidget::setTabOrder(m_txtPregunta, m_cmdFocus);
+    QWidget::setTabOrder(m_cmdFocus, m_cmdNuevaPregunta);
+    QWidget::setTabOrder(m_cmdNuevaPregunta, m_cmdSalir);
+    m_txtPeticion->setFocus(Qt::OtherFocusReason);
+
+    m_txtPeticion->alTeclear = [this](int& k) { m_velmo->txtPeticion_KeyPress(k); };
+    m_txtPeticion->alEnfocar = [this] { m_velmo->txtPeticion_GotFocus(); };
+    m_txtPregunta->alTeclear = [this](int& k) { m_velmo->txtPregunta_KeyPress(k); };
+    m_txtPregunta->alEnfocar = [this] { m_velmo->txtPregunta_GotFocus(); };
+    connect(m_cmdNuevaPregunta, &QPushButton::clicked, this, [this] { m_velmo->cmdNuevaPregunta_Click(); });
+    connect(m_cmdSalir, &QPushButton::clicked, this, [this] { m_velmo->cmdSalir_Click(); });
+}
+
+void frmVelmo::crearMenus() {
+    const auto accion = [this](QMenu* menu, const char* nombre, const QString& texto,
+                               const QKeySequence& atajo, auto&& manejador) {
+        QAction* a = menu->addAction(texto);
+        a->setObjectName(QLatin1String(nombre));
+        a->setShortcut(atajo);
+        connect(a, &QAction::triggered, this, manejador);
+        return a;
+    };
+
+    QMenu* archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
+    archivo->setObjectName(QStringLiteral("mnuArchivo"));
+    m_mnuNuevaPregunta = accion(archivo, "mnuNuevaPregunta", QStringLiteral("Nueva Pregunta"),
+                                QKeySequence(Qt::Key_F2), [this] { m_velmo->mnuNuevaPregunta_Click(); });
+    m_mnuLeerOracion = accion(archivo, "mnuLeerOracion", QStringLiteral("Leer Oración"),
+                              QKeySequence(Qt::Key_F3), [this] { m_velmo->mnuLeerOracion_Click(); });
+    m_mnuVerImagen = accion(archivo, "mnuVerImagen", QStringLiteral("Ver Imagen"), QKeySequence(Qt::Key_F4),
+                            [this] { m_velmo->mnuVerImagen_Click(); });
+    archivo->addSeparator()->setObjectName(QStringLiteral("mnuSeparador1"));
+    m_mnuSalir = accion(archivo, "mnuSalir", QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                        [this] { m_velmo->mnuSalir_Click(); });
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    ayuda->setObjectName(QStringLiteral("mnuAyuda"));
+    m_mnuTemas = accion(ayuda, "mnuTemas", QStringLiteral("Temas de Ayuda"), QKeySequence(Qt::Key_F1),
+                        [] { mostrarTemas(); });
+    ayuda->addSeparator()->setObjectName(QStringLiteral("mnuSeparador2"));
+    m_mnuAcerca = accion(ayuda, "mnuAcerca", QStringLiteral("Acerca de Auguron"), QKeySequence(),
+                         [] { mostrarAcerca(); });
+}
+
+void frmVelmo::crearTemporizadores() {
+    const auto temporizador = [this](const char* nombre, auto&& manejador) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QLatin1String(nombre));
+        connect(t, &QTimer::timeout, this, manejador);
+        return t;
+    };
+    m_tmrFocus = temporizador("tmrFocus", [this] { m_velmo->tmrFocus_Timer(); });
+    m_tmrSuspenso = temporizador("tmrSuspenso", [this] { m_velmo->tmrSuspenso_Timer(); });
+    m_tmrMensaje = temporizador("tmrMensaje", [this] { m_velmo->tmrMensaje_Timer(); });
+}
+
+void frmVelmo::asociarPlataforma() {
+    PlataformaQt& p = *m_plataforma;
+    p.asociar(Control::txtPeticion, m_txtPeticion);
+    p.asociar(Control::txtPregunta, m_txtPregunta);
+    p.asociar(Control::lblRespuesta, m_lblRespuesta);
+    p.asociar(Control::lblInfo, m_lblInfo);
+    p.asociar(Control::cmdFocus, m_cmdFocus);
+    p.asociar(Control::cmdNuevaPregunta, m_cmdNuevaPregunta);
+    p.asociar(Control::pctLogo, m_pctLogo);
+    p.asociar(Control::mnuVerImagen, m_mnuVerImagen);
+    p.asociar(Temporizador::tmrFocus, m_tmrFocus);
+    p.asociar(Temporizador::tmrSuspenso, m_tmrSuspenso);
+    p.asociar(Temporizador::tmrMensaje, m_tmrMensaje);
+    p.asociarVentana(this, m_velmo.get(), m_cmdNuevaPregunta);
+
+    // Design states: the petition box in the system window colour, the
+    // question box grey; tmrFocus off, the other two on with no interval.
+    p.fondoSistema(Control::txtPeticion, true);
+    p.fondoSistema(Control::txtPregunta, false);
+    p.habilitarTemporizador(Temporizador::tmrFocus, false);
+}
+
+bool frmVelmo::cargar() {
+    // cmdFocus goes onto the top-left corner of the question box, keeping its size.
+    m_cmdFocus->move(m_txtPregunta->pos());
+    m_cmdFocus->stackUnder(m_txtPregunta);
+    return m_velmo->Form_Load();
+}
+
+} // namespace auguron

@@ -1,0 +1,303 @@
+#include "platform/qt/PlataformaQt.h"
+
+#include "platform/qt/Ansi1252.h"
+#include "windows/Ventanas.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace auguron {
+
+namespace {
+
+// A message box that, when it has no Cancel, cannot be dismissed without
+// choosing: QMessageBox would otherwise make "No" its escape button.
+class CajaMensaje : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool descartable = true;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!descartable && e->matches(QKeySequence::Cancel)) {
+            e->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override {
+        if (!descartable && clickedButton() == nullptr) {
+            e->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(e);
+    }
+};
+
+QString textoDeCaja(std::string_view texto) {
+    QString t = ansi1252::aQString(texto);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+} // namespace
+
+QColor PlataformaQt::colorSistema() {
+    return QApplication::style()->standardPalette().color(QPalette::Base);
+}
+
+void PlataformaQt::asociar(Control c, QObject* objeto) {
+    m_controles[static_cast<std::size_t>(c)] = objeto;
+}
+
+void PlataformaQt::asociar(Temporizador t, QTimer* temporizador) {
+    Reloj& r = reloj(t);
+    r.temporizador = temporizador;
+    temporizador->setTimerType(Qt::PreciseTimer);
+    temporizador->setSingleShot(false);
+    temporizador->stop();
+    r.intervalo = 0;
+    temporizador->setInterval(0);
+}
+
+void PlataformaQt::asociarVentana(QWidget* principal, const Velmo* velmo, QPushButton* cmdNuevaPregunta) {
+    m_principal = principal;
+    m_velmo = velmo;
+    m_cmdNuevaPregunta = cmdNuevaPregunta;
+}
+
+QObject* PlataformaQt::objeto(Control c) const {
+    QObject* o = m_controles[static_cast<std::size_t>(c)];
+    Q_ASSERT(o != nullptr);
+    return o;
+}
+
+QWidget* PlataformaQt::widget(Control c) const {
+    return qobject_cast<QWidget*>(objeto(c));
+}
+
+PlataformaQt::Reloj& PlataformaQt::reloj(Temporizador t) {
+    return m_relojes[static_cast<std::size_t>(t)];
+}
+
+const PlataformaQt::Reloj& PlataformaQt::reloj(Temporizador t) const {
+    return m_relojes[static_cast<std::size_t>(t)];
+}
+
+Boton PlataformaQt::mensaje(std::string_view texto, std::string_view titulo, Botones botones) {
+    QWidget* padre = (m_principal && m_principal->isVisible()) ? m_principal.data() : nullptr;
+    CajaMensaje caja(padre);
+    caja.setIcon(QMessageBox::NoIcon);
+    caja.setWindowTitle(ansi1252::aQString(titulo));
+    caja.setTextFormat(Qt::PlainText);
+    caja.setText(textoDeCaja(texto));
+
+    QPushButton* primero = nullptr;
+    QPushButton* segundo = nullptr;
+    switch (botones) {
+    case Botones::Aceptar:
+        primero = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+        caja.setEscapeButton(primero);
+        break;
+    case Botones::AceptarCancelar:
+        primero = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+        segundo = caja.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+        caja.setEscapeButton(segundo);
+        break;
+    case Botones::SiNo:
+        primero = caja.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+        segundo = caja.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        caja.descartable = false;
+        caja.setWindowFlag(Qt::WindowCloseButtonHint, false);
+        break;
+    }
+    caja.setDefaultButton(primero);
+    caja.exec();
+
+    const QAbstractButton* pulsado = caja.clickedButton();
+    switch (botones) {
+    case Botones::Aceptar:
+        return Boton::Aceptar;
+    case Botones::AceptarCancelar:
+        return pulsado == primero ? Boton::Aceptar : Boton::Cancelar;
+    case Botones::SiNo:
+        return pulsado == segundo ? Boton::No : Boton::Si;
+    }
+    return Boton::Cancelar;
+}
+
+std::string PlataformaQt::texto(Control c) const {
+    QObject* o = objeto(c);
+    if (auto* caja = qobject_cast<QLineEdit*>(o)) {
+        return ansi1252::deQString(caja->text());
+    }
+    if (auto* etiqueta = qobject_cast<QLabel*>(o)) {
+        return ansi1252::deQString(etiqueta->text());
+    }
+    if (auto* boton = qobject_cast<QAbstractButton*>(o)) {
+        return ansi1252::deQString(boton->text());
+    }
+    if (auto* accion = qobject_cast<QAction*>(o)) {
+        return ansi1252::deQString(accion->text());
+    }
+    return {};
+}
+
+void PlataformaQt::fijarTexto(Control c, std::string_view texto) {
+    QObject* o = objeto(c);
+    const QString t = ansi1252::aQString(texto);
+    if (auto* caja = qobject_cast<QLineEdit*>(o)) {
+        caja->setText(t);
+        caja->end(false);
+    } else if (auto* etiqueta = qobject_cast<QLabel*>(o)) {
+        etiqueta->setText(t);
+    } else if (auto* boton = qobject_cast<QAbstractButton*>(o)) {
+        boton->setText(t);
+    } else if (auto* accion = qobject_cast<QAction*>(o)) {
+        accion->setText(t);
+    }
+}
+
+bool PlataformaQt::habilitado(Control c) const {
+    QObject* o = objeto(c);
+    if (auto* accion = qobject_cast<QAction*>(o)) {
+        return accion->isEnabled();
+    }
+    return qobject_cast<QWidget*>(o)->isEnabled();
+}
+
+void PlataformaQt::habilitar(Control c, bool si) {
+    QObject* o = objeto(c);
+    if (auto* accion = qobject_cast<QAction*>(o)) {
+        accion->setEnabled(si);
+    } else {
+        qobject_cast<QWidget*>(o)->setEnabled(si);
+    }
+}
+
+bool PlataformaQt::visible(Control c) const {
+    QObject* o = objeto(c);
+    if (auto* accion = qobject_cast<QAction*>(o)) {
+        return accion->isVisible();
+    }
+    // The control's own flag, whether or not its window is on screen yet.
+    return !qobject_cast<QWidget*>(o)->isHidden();
+}
+
+void PlataformaQt::mostrar(Control c, bool si) {
+    QObject* o = objeto(c);
+    if (auto* accion = qobject_cast<QAction*>(o)) {
+        accion->setVisible(si);
+    } else {
+        qobject_cast<QWidget*>(o)->setVisible(si);
+    }
+}
+
+void PlataformaQt::enfocar(Control c) {
+    if (QWidget* w = widget(c); w != nullptr && w->isEnabled()) {
+        w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void PlataformaQt::fondoSistema(Control c, bool sistema) {
+    QWidget* w = widget(c);
+    QPalette p = w->palette();
+    const QColor color = sistema ? colorSistema() : grisVentana();
+    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(grupo, QPalette::Base, color);
+    }
+    w->setPalette(p);
+}
+
+int PlataformaQt::intervalo(Temporizador t) const {
+    return reloj(t).intervalo;
+}
+
+void PlataformaQt::fijarIntervalo(Temporizador t, int ms) {
+    Reloj& r = reloj(t);
+    r.intervalo = std::max(ms, 0);
+    // A new interval always starts a new period.
+    r.temporizador->stop();
+    r.temporizador->setInterval(r.intervalo);
+    if (r.habilitado && r.intervalo > 0) {
+        r.temporizador->start();
+    }
+}
+
+bool PlataformaQt::temporizadorHabilitado(Temporizador t) const {
+    return reloj(t).habilitado;
+}
+
+void PlataformaQt::habilitarTemporizador(Temporizador t, bool si) {
+    Reloj& r = reloj(t);
+    if (r.habilitado == si) {
+        return;
+    }
+    r.habilitado = si;
+    if (si && r.intervalo > 0) {
+        r.temporizador->start();
+    } else {
+        r.temporizador->stop();
+    }
+}
+
+void PlataformaQt::cerrarVentanaPrincipal() {
+    if (m_principal) {
+        m_principal->close();
+    }
+}
+
+void PlataformaQt::cerrarTodas() {
+    QApplication::closeAllWindows();
+}
+
+void PlataformaQt::mostrarEstadisticas() {
+    if (m_velmo != nullptr) {
+        auguron::mostrarEstadisticas(*m_velmo, m_cmdNuevaPregunta);
+    }
+}
+
+void PlataformaQt::vaciarPortapapeles() {
+    QClipboard* portapapeles = QGuiApplication::clipboard();
+    portapapeles->clear(QClipboard::Clipboard);
+    if (portapapeles->supportsSelection()) {
+        portapapeles->clear(QClipboard::Selection);
+    }
+}
+
+double PlataformaQt::segundosDelDia() const {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+std::chrono::sys_days PlataformaQt::hoy() const {
+    const QDate d = QDate::currentDate();
+    return std::chrono::sys_days{std::chrono::year{d.year()} /
+                                 std::chrono::month{static_cast<unsigned>(d.month())} /
+                                 std::chrono::day{static_cast<unsigned>(d.day())}};
+}
+
+std::string PlataformaQt::fechaLarga(std::chrono::sys_days dia) const {
+    const std::chrono::year_month_day f{dia};
+    const QDate d(static_cast<int>(f.year()), static_cast<int>(static_cast<unsigned>(f.month())),
+                  static_cast<int>(static_cast<unsigned>(f.day())));
+    return ansi1252::deQStringLegible(QLocale::system().toString(d, QLocale::LongFormat));
+}
+
+} // namespace auguron

@@ -1,0 +1,86 @@
+#pragma once
+
+// The platform services on Qt Widgets, over the real controls of frmVelmo.
+// Message boxes, the clock and the clipboard are virtual so that GUI tests can
+// answer boxes from a script and set the time.
+
+#include "platform/Plataforma.h"
+
+#include <QColor>
+#include <QPointer>
+
+#include <array>
+
+class QObject;
+class QPushButton;
+class QTimer;
+class QWidget;
+
+namespace auguron {
+
+class Velmo;
+
+class PlataformaQt : public Plataforma {
+public:
+    PlataformaQt() = default;
+    PlataformaQt(const PlataformaQt&) = delete;
+    PlataformaQt& operator=(const PlataformaQt&) = delete;
+
+    // Binding to the window. A control is a QLineEdit, QLabel, QAbstractButton
+    // or QAction; the timers are the window's own.
+    void asociar(Control c, QObject* objeto);
+    void asociar(Temporizador t, QTimer* temporizador);
+    void asociarVentana(QWidget* principal, const Velmo* velmo, QPushButton* cmdNuevaPregunta);
+
+    // The system window colour (the style's colour for the background of an
+    // editable box) and the grey of the main window.
+    static QColor colorSistema();
+    static QColor grisVentana() { return QColor(224, 224, 224); }
+
+    Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) override;
+
+    std::string texto(Control c) const override;
+    void fijarTexto(Control c, std::string_view texto) override;
+    bool habilitado(Control c) const override;
+    void habilitar(Control c, bool si) override;
+    bool visible(Control c) const override;
+    void mostrar(Control c, bool si) override;
+    void enfocar(Control c) override;
+    void fondoSistema(Control c, bool sistema) override;
+
+    int intervalo(Temporizador t) const override;
+    void fijarIntervalo(Temporizador t, int ms) override;
+    bool temporizadorHabilitado(Temporizador t) const override;
+    void habilitarTemporizador(Temporizador t, bool si) override;
+
+    void cerrarVentanaPrincipal() override;
+    void cerrarTodas() override;
+    void mostrarEstadisticas() override;
+
+    void vaciarPortapapeles() override;
+
+    double segundosDelDia() const override;
+    std::chrono::sys_days hoy() const override;
+    std::string fechaLarga(std::chrono::sys_days dia) const override;
+
+private:
+    struct Reloj {
+        QPointer<QTimer> temporizador;
+        int intervalo = 0;
+        bool habilitado = true;
+    };
+
+    QObject* objeto(Control c) const;
+    QWidget* widget(Control c) const;
+    Reloj& reloj(Temporizador t);
+    const Reloj& reloj(Temporizador t) const;
+
+    static constexpr std::size_t kControles = static_cast<std::size_t>(Control::mnuVerImagen) + 1;
+    std::array<QPointer<QObject>, kControles> m_controles;
+    std::array<Reloj, 3> m_relojes;
+    QPointer<QWidget> m_principal;
+    QPointer<QPushButton> m_cmdNuevaPregunta;
+    const Velmo* m_velmo = nullptr;
+};
+
+} // namespace auguron

@@ -1,0 +1,68 @@
+#include "windows/Ventanas.h"
+
+#include "windows/Estilo.h"
+#include "windows/frmAcerca.h"
+#include "windows/frmEstadisticas.h"
+#include "windows/frmTemas.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+namespace auguron {
+
+namespace {
+
+QPointer<frmEstadisticas> g_estadisticas;
+QPointer<frmTemas> g_temas;
+QPointer<frmAcerca> g_acerca;
+
+// A closed window lingers, hidden, until its deferred deletion runs: it counts
+// as gone already.
+template <class Ventana> bool cargada(const QPointer<Ventana>& v) {
+    return v && v->isVisible();
+}
+
+void alFrente(QWidget* v) {
+    if (v->isVisible()) {
+        if (v->isMinimized()) {
+            v->setWindowState(v->windowState() & ~Qt::WindowMinimized);
+        }
+        v->raise();
+    } else {
+        v->show();
+    }
+    v->activateWindow();
+}
+
+} // namespace
+
+void mostrarEstadisticas(const Velmo& velmo, QPushButton* cmdNuevaPregunta) {
+    if (!cargada(g_estadisticas)) {
+        g_estadisticas = new frmEstadisticas(velmo, cmdNuevaPregunta);
+        const QWidget* principal = cmdNuevaPregunta != nullptr ? cmdNuevaPregunta->window() : nullptr;
+        if (principal != nullptr && principal->isVisible()) {
+            estilo::centrar(g_estadisticas, principal->geometry().center());
+        } else {
+            estilo::centrarEnPantalla(g_estadisticas);
+        }
+    }
+    alFrente(g_estadisticas);
+}
+
+void mostrarTemas() {
+    if (!cargada(g_temas)) {
+        g_temas = new frmTemas;
+        estilo::centrarEnPantalla(g_temas);
+    }
+    alFrente(g_temas);
+}
+
+void mostrarAcerca() {
+    if (!cargada(g_acerca)) {
+        g_acerca = new frmAcerca;
+        estilo::centrarEnPantalla(g_acerca);
+    }
+    alFrente(g_acerca);
+}
+
+} // namespace auguron
