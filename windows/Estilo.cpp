@@ -1,5 +1,7 @@
 #include "windows/Estilo.h"
 
+#include "app/Recursos.h"
+
 #include "windows/Contacto.h"
 
 #include <QApplication>
@@ -110,6 +112,7 @@ void prepararVentana(QWidget* ventana, const char* nombre, const QString& titulo
     ventana->setObjectName(QString::fromLatin1(nombre));
     ventana->setAttribute(Qt::WA_DeleteOnClose);
     ventana->setWindowTitle(titulo);
+    iniciarRecursos(); // these windows may be opened in tests without the main one
     ventana->setWindowIcon(QIcon(QStringLiteral(":/imagenes/auguron.png")));
     ventana->setFont(fuente());
     QPalette p = ventana->palette();
