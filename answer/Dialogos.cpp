@@ -33,7 +33,8 @@ void Velmo::responderOfrecimiento() {
     } else if (m_p.mensaje(kOfrecimiento.vista(), "Ofrecimiento", Botones::SiNo) == Boton::No) {
         const int n = azar(5);
         r = Tema404NoVende[n <= 2 ? 1 : n - 1];
-    } else if (m_p.mensaje(kOracion.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) == Boton::Aceptar) {
+    } else if (m_p.mensaje(kOracion.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) ==
+               Boton::Aceptar) {
         r = Tema404Reza;
         m_e.CantTema404 = kTema404Cerrado;
     } else {

@@ -1,6 +1,6 @@
+#include "texts/Frecuentes.h"
 #include "answer/Velmo.h"
 #include "texts/Almas.h"
-#include "texts/Frecuentes.h"
 #include "util/Cifrado.h"
 
 #include <chrono>
@@ -23,21 +23,37 @@ void Velmo::fncResponderPreguntaFrecuente(Entero TemaPregunta) {
     }
 }
 
-void Velmo::fncResponderObviedad() { m_e.Respuesta = Obviedades[azar(8)]; }
+void Velmo::fncResponderObviedad() {
+    m_e.Respuesta = Obviedades[azar(8)];
+}
 
-void Velmo::fncResponderTemaRepetido() { m_e.Respuesta = TemasRepetidos[azar(6)]; }
+void Velmo::fncResponderTemaRepetido() {
+    m_e.Respuesta = TemasRepetidos[azar(6)];
+}
 
 bool Velmo::responderTema(Entero tema) {
     std::string& r = m_e.Respuesta;
     switch (tema) {
-    case 101: r = Tema101[azar(4)]; break;
-    case 1202: r = Tema1202[azar(3)]; break;
-    case 1002: r = Tema1002[azar(3)]; break;
-    case 104: r = Tema104; break;
+    case 101:
+        r = Tema101[azar(4)];
+        break;
+    case 1202:
+        r = Tema1202[azar(3)];
+        break;
+    case 1002:
+        r = Tema1002[azar(3)];
+        break;
+    case 104:
+        r = Tema104;
+        break;
     case 7:
     case 307:
-    case 607: r = Tema7[azar(6)]; break;
-    case 6608: r = Tema6608[azar(5)]; break;
+    case 607:
+        r = Tema7[azar(6)];
+        break;
+    case 6608:
+        r = Tema6608[azar(5)];
+        break;
     case 509:
         if (azar(3) <= 2) {
             fncResponderObviedad();
@@ -45,17 +61,33 @@ bool Velmo::responderTema(Entero tema) {
             r = Tema509;
         }
         break;
-    case 110: r = Tema110[azar(3)]; break;
-    case 711: r = Tema711[azar(2)]; break;
+    case 110:
+        r = Tema110[azar(3)];
+        break;
+    case 711:
+        r = Tema711[azar(2)];
+        break;
     case 413:
-    case 4413: r = Tema413[azar(2)]; break;
+    case 4413:
+        r = Tema413[azar(2)];
+        break;
     case 14:
-    case 314: r = Tema14[azar(2)]; break;
+    case 314:
+        r = Tema14[azar(2)];
+        break;
     case 15:
-    case 315: r = Tema15[azar(2)]; break;
-    case 1300: r = Tema1300[azar(3)]; break;
-    case 5300: r = Tema5300[azar(2)]; break;
-    case 5500: r = Tema5500[azar(5)]; break;
+    case 315:
+        r = Tema15[azar(2)];
+        break;
+    case 1300:
+        r = Tema1300[azar(3)];
+        break;
+    case 5300:
+        r = Tema5300[azar(2)];
+        break;
+    case 5500:
+        r = Tema5500[azar(5)];
+        break;
     case 10003: {
         const int n = azar(6);
         if (n <= 4) {
@@ -65,8 +97,12 @@ bool Velmo::responderTema(Entero tema) {
         }
         break;
     }
-    case 10004: r = Tema10004[azar(3)]; break;
-    case 10005: r = Tema10005[azar(3)]; break;
+    case 10004:
+        r = Tema10004[azar(3)];
+        break;
+    case 10005:
+        r = Tema10005[azar(3)];
+        break;
     case 10008:
     case 10009: {
         const int n = azar(5);
@@ -97,28 +133,49 @@ bool Velmo::responderTema(Entero tema) {
         sumar(veces, 1);
         break;
     }
-    case 706: responderDigitoDelDia(); break;
-    case 712: responderNumerosDeLaSemana(); break;
-    case 10001: responderHora(); break;
-    case 10002: responderFecha(); break;
+    case 706:
+        responderDigitoDelDia();
+        break;
+    case 712:
+        responderNumerosDeLaSemana();
+        break;
+    case 10001:
+        responderHora();
+        break;
+    case 10002:
+        responderFecha();
+        break;
     case 404:
-    case 3304: responderOfrecimiento(); break;
+    case 3304:
+        responderOfrecimiento();
+        break;
     case 807:
     case 1007:
     case 1807:
     case 6007:
-    case 6807: responderGrupo807(); break;
-    case 10006: responderTema10006(); break;
-    case 10007: responderEstadisticas(); break;
-    default: return false;
+    case 6807:
+        responderGrupo807();
+        break;
+    case 10006:
+        responderTema10006();
+        break;
+    case 10007:
+        responderEstadisticas();
+        break;
+    default:
+        return false;
     }
     return true;
 }
 
 namespace {
-int siguienteNumero(int k, int modulo) { return ((k * 17 + 15) % 256) % modulo; }
+int siguienteNumero(int k, int modulo) {
+    return ((k * 17 + 15) % 256) % modulo;
+}
 
-std::string cifrado(const std::string& plano) { return fncCodificar(plano); }
+std::string cifrado(const std::string& plano) {
+    return fncCodificar(plano);
+}
 } // namespace
 
 void Velmo::responderDigitoDelDia() {
@@ -137,8 +194,12 @@ void Velmo::responderDigitoDelDia() {
         m_e.NombreAlma = EtiquetaB;
         fila = 2;
         break;
-    case 4: fila = 3; break;
-    default: fila = 4; break;
+    case 4:
+        fila = 3;
+        break;
+    default:
+        fila = 4;
+        break;
     }
     m_e.Respuesta = std::string(Tema706Primeros[fila]) + D + std::string(Tema706Ultimos[fila]);
 }

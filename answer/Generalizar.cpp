@@ -7,9 +7,28 @@ namespace auguron {
 namespace {
 constexpr bool esConsonante(unsigned char c) {
     switch (c) {
-    case 'b': case 'c': case 'd': case 'f': case 'g': case 'h': case 'j': case 'k': case 'l': case 'm':
-    case 'n': case 0xF1 /* ñ */: case 'p': case 'q': case 'r': case 's': case 't': case 'v': case 'w':
-    case 'x': case 'y': case 'z':
+    case 'b':
+    case 'c':
+    case 'd':
+    case 'f':
+    case 'g':
+    case 'h':
+    case 'j':
+    case 'k':
+    case 'l':
+    case 'm':
+    case 'n':
+    case 0xF1 /* ñ */:
+    case 'p':
+    case 'q':
+    case 'r':
+    case 's':
+    case 't':
+    case 'v':
+    case 'w':
+    case 'x':
+    case 'y':
+    case 'z':
         return true;
     default:
         return false;
@@ -18,12 +37,18 @@ constexpr bool esConsonante(unsigned char c) {
 
 constexpr unsigned char sinAcento(unsigned char c) {
     switch (c) {
-    case 0xE1: return 'a';
-    case 0xE9: return 'e';
-    case 0xED: return 'i';
-    case 0xF3: return 'o';
-    case 0xFA: return 'u';
-    default: return c;
+    case 0xE1:
+        return 'a';
+    case 0xE9:
+        return 'e';
+    case 0xED:
+        return 'i';
+    case 0xF3:
+        return 'o';
+    case 0xFA:
+        return 'u';
+    default:
+        return c;
     }
 }
 } // namespace

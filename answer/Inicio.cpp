@@ -28,7 +28,8 @@ Velmo::Velmo(Plataforma& plataforma, FuenteAleatoria& azar)
     , m_azar(azar) {}
 
 bool Velmo::Form_Load() {
-    if (m_p.mensaje(kOracionInicio.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) != Boton::Aceptar) {
+    if (m_p.mensaje(kOracionInicio.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) !=
+        Boton::Aceptar) {
         return false;
     }
     m_p.mensaje(kBienvenida.vista(), kTituloBienvenida.vista(), Botones::Aceptar);
@@ -75,9 +76,13 @@ void Velmo::fncInicializar() {
     m_p.enfocar(Control::txtPeticion);
 }
 
-void Velmo::mnuSalir_Click() { m_p.cerrarVentanaPrincipal(); }
+void Velmo::mnuSalir_Click() {
+    m_p.cerrarVentanaPrincipal();
+}
 
-void Velmo::cmdSalir_Click() { m_p.cerrarTodas(); }
+void Velmo::cmdSalir_Click() {
+    m_p.cerrarTodas();
+}
 
 void Velmo::mnuVerImagen_Click() {
     const bool visible = m_p.visible(Control::pctLogo);
@@ -96,9 +101,13 @@ void Velmo::tmrFocus_Timer() {
     }
 }
 
-void Velmo::txtPeticion_GotFocus() { m_p.vaciarPortapapeles(); }
+void Velmo::txtPeticion_GotFocus() {
+    m_p.vaciarPortapapeles();
+}
 
-void Velmo::txtPregunta_GotFocus() { m_p.vaciarPortapapeles(); }
+void Velmo::txtPregunta_GotFocus() {
+    m_p.vaciarPortapapeles();
+}
 
 void Velmo::fncSeleccionarAlma() {
     using namespace textos;
@@ -139,13 +148,18 @@ void Velmo::tmrMensaje_Timer() {
         m_p.fijarIntervalo(Temporizador::tmrMensaje, azar(5000));
     }
     switch (m_e.PasoMensaje) {
-    case 1: m_p.fijarTexto(Control::lblInfo, kBuscando); break;
-    case 2: m_p.fijarTexto(Control::lblInfo, kConectando); break;
+    case 1:
+        m_p.fijarTexto(Control::lblInfo, kBuscando);
+        break;
+    case 2:
+        m_p.fijarTexto(Control::lblInfo, kConectando);
+        break;
     case 3:
         m_p.fijarTexto(Control::lblInfo, "");
         m_p.fijarIntervalo(Temporizador::tmrMensaje, 0);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -153,7 +167,8 @@ void Velmo::mnuLeerOracion_Click() {
     // The clock is read in whole seconds, so d can differ by one from the time
     // the box really stayed open; across midnight it is negative.
     const auto t1 = static_cast<long>(std::floor(m_p.segundosDelDia()));
-    if (m_p.mensaje(kOracionMenu.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) != Boton::Aceptar) {
+    if (m_p.mensaje(kOracionMenu.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) !=
+        Boton::Aceptar) {
         return;
     }
     const auto t2 = static_cast<long>(std::floor(m_p.segundosDelDia()));

@@ -24,7 +24,9 @@ void Velmo::fncResponderPeticionIncoherente() {
     }
 }
 
-void Velmo::fncResponderPreguntaIncoherente() { m_e.Respuesta = textos::RespuestasPreguntaMala[azar(11)]; }
+void Velmo::fncResponderPreguntaIncoherente() {
+    m_e.Respuesta = textos::RespuestasPreguntaMala[azar(11)];
+}
 
 void Velmo::fncResponderPetYPregIncoherente() {
     const int n = azar(14);

@@ -21,19 +21,14 @@
 
 namespace auguron::textos {
 
-template <std::size_t Capacidad, std::size_t N>
-struct Tabla {
+template <std::size_t Capacidad, std::size_t N> struct Tabla {
     std::array<char, Capacidad == 0 ? 1 : Capacidad> datos{};
     std::array<std::size_t, N + 1> inicio{};
 
     constexpr std::string_view operator[](std::size_t i) const {
         return {datos.data() + inicio[i], inicio[i + 1] - inicio[i]};
     }
-    constexpr std::string_view vista() const
-        requires(N == 1)
-    {
-        return (*this)[0];
-    }
+    constexpr std::string_view vista() const requires(N == 1) { return (*this)[0]; }
 };
 
 inline constexpr std::size_t kLargoLibre = std::numeric_limits<std::size_t>::max();
@@ -76,8 +71,7 @@ consteval Tabla<(M + ... + 0), sizeof...(M)> palabras(const char8_t (&... lit)[M
 
 // A plain Windows-1252 text (message boxes and status texts, which are not
 // stored enciphered).
-template <std::size_t M>
-consteval Tabla<M, 1> plano(const char8_t (&lit)[M]) {
+template <std::size_t M> consteval Tabla<M, 1> plano(const char8_t (&lit)[M]) {
     Tabla<M, 1> t{};
     std::size_t i = 0;
     detalle::agregar(t, i, lit, kLargoLibre, false);

@@ -41,11 +41,16 @@ constexpr unsigned char mayuscula(unsigned char c) {
         return static_cast<unsigned char>(c - 0x20);
     }
     switch (c) {
-    case 0x9A: return 0x8A; // š
-    case 0x9C: return 0x8C; // œ
-    case 0x9E: return 0x8E; // ž
-    case 0xFF: return 0x9F; // ÿ
-    default: return c;
+    case 0x9A:
+        return 0x8A; // š
+    case 0x9C:
+        return 0x8C; // œ
+    case 0x9E:
+        return 0x8E; // ž
+    case 0xFF:
+        return 0x9F; // ÿ
+    default:
+        return c;
     }
 }
 
@@ -54,15 +59,22 @@ constexpr unsigned char minuscula(unsigned char c) {
         return static_cast<unsigned char>(c + 0x20);
     }
     switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
+    case 0x8A:
+        return 0x9A;
+    case 0x8C:
+        return 0x9C;
+    case 0x8E:
+        return 0x9E;
+    case 0x9F:
+        return 0xFF;
+    default:
+        return c;
     }
 }
 
-inline int mayuscula(int k) { return (k >= 0 && k <= 255) ? mayuscula(static_cast<unsigned char>(k)) : k; }
+inline int mayuscula(int k) {
+    return (k >= 0 && k <= 255) ? mayuscula(static_cast<unsigned char>(k)) : k;
+}
 
 inline std::string enMinusculas(std::string_view s) {
     std::string r(s);
@@ -74,8 +86,7 @@ inline std::string enMinusculas(std::string_view s) {
 
 // Decodes UTF-8 into Windows-1252 (used at compile time); a character the code page
 // cannot hold, or broken UTF-8, stops the compilation.
-template <std::size_t M>
-constexpr std::array<char, M> desdeUtf8(const char8_t (&u)[M], std::size_t& largo) {
+template <std::size_t M> constexpr std::array<char, M> desdeUtf8(const char8_t (&u)[M], std::size_t& largo) {
     std::array<char, M> r{};
     largo = 0;
     for (std::size_t i = 0; i + 1 < M;) {

@@ -1,11 +1,11 @@
 #include "platform/guion/PlataformaGuion.h"
 
-
 namespace auguron {
 
 PlataformaGuion::PlataformaGuion() {
-    for (Control c : {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo,
-                      Control::cmdFocus, Control::cmdNuevaPregunta, Control::pctLogo, Control::mnuVerImagen}) {
+    for (Control c :
+         {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo,
+          Control::cmdFocus, Control::cmdNuevaPregunta, Control::pctLogo, Control::mnuVerImagen}) {
         controles[c] = {};
     }
     // The main window as designed.
@@ -43,8 +43,9 @@ void PlataformaGuion::enfocar(Control c) {
 
 std::string PlataformaGuion::fechaLarga(std::chrono::sys_days d) const {
     const std::chrono::year_month_day f{d};
-    return std::to_string(static_cast<unsigned>(f.day())) + "/" + std::to_string(static_cast<unsigned>(f.month())) +
-           "/" + std::to_string(static_cast<int>(f.year()));
+    return std::to_string(static_cast<unsigned>(f.day())) + "/" +
+           std::to_string(static_cast<unsigned>(f.month())) + "/" +
+           std::to_string(static_cast<int>(f.year()));
 }
 
 Entero AzarGuion::fncNroAleatorio(int Intervalo) {

@@ -42,19 +42,19 @@ public:
     PlataformaGuion();
 
     // Scripting.
-    std::deque<Boton> respuestas;         // answers for the next message boxes
-    std::vector<CajaMostrada> cajas;      // every box shown, in order
+    std::deque<Boton> respuestas;    // answers for the next message boxes
+    std::vector<CajaMostrada> cajas; // every box shown, in order
     std::map<Control, EstadoControl> controles;
     std::map<Temporizador, EstadoTemporizador> temporizadores;
-    double segundos = 12 * 3600.0;        // time of day
+    double segundos = 12 * 3600.0; // time of day
     std::chrono::sys_days dia = std::chrono::sys_days{std::chrono::year{2026} / 12 / 6};
     Control foco = Control::txtPeticion;
-    int enfoques = 0;                     // focus moves asked for
+    int enfoques = 0; // focus moves asked for
     int portapapelesVaciado = 0;
     bool principalCerrada = false;
     bool todasCerradas = false;
     int estadisticasMostradas = 0;
-    std::function<void()> alMostrar;      // runs while a message box is open
+    std::function<void()> alMostrar; // runs while a message box is open
 
     Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) override;
     std::string texto(Control c) const override { return controles.at(c).texto; }
@@ -78,7 +78,9 @@ public:
     std::string fechaLarga(std::chrono::sys_days d) const override;
 
     // Whether a timer would tick now.
-    bool activo(Temporizador t) const { return temporizadores.at(t).habilitado && temporizadores.at(t).intervalo > 0; }
+    bool activo(Temporizador t) const {
+        return temporizadores.at(t).habilitado && temporizadores.at(t).intervalo > 0;
+    }
 };
 
 // Draws from a script: "the next draws are 1, 31, 5". Each draw checks the

@@ -54,7 +54,9 @@ struct Banco {
     std::string respuestaMostrada() { return caja(Control::lblRespuesta); }
 };
 
-inline std::string plano(std::string_view cifrado) { return fncDecodificar(cifrado); }
+inline std::string plano(std::string_view cifrado) {
+    return fncDecodificar(cifrado);
+}
 
 // UTF-8 source text to Windows-1252 bytes, for readable test data.
 std::string w(std::string_view utf8);

@@ -71,8 +71,10 @@ TEST(Ansi, MayusculasYMinusculasDeWindows1252) {
     const std::string mayus = prueba::w("ABCXYZÁÉÍÓÚÑÜÇÀŠŒŽŸ");
     ASSERT_EQ(minus.size(), mayus.size());
     for (std::size_t i = 0; i < minus.size(); ++i) {
-        EXPECT_EQ(ansi::mayuscula(static_cast<unsigned char>(minus[i])), static_cast<unsigned char>(mayus[i]));
-        EXPECT_EQ(ansi::minuscula(static_cast<unsigned char>(mayus[i])), static_cast<unsigned char>(minus[i]));
+        EXPECT_EQ(ansi::mayuscula(static_cast<unsigned char>(minus[i])),
+                  static_cast<unsigned char>(mayus[i]));
+        EXPECT_EQ(ansi::minuscula(static_cast<unsigned char>(mayus[i])),
+                  static_cast<unsigned char>(minus[i]));
     }
     // Signs without case stay as they are.
     for (const std::string s : {"÷", "×", "ß", "¿", "¡", "?", "1", " ", "µ"}) {

@@ -38,7 +38,8 @@ TEST(Arranque, AceptarDaLaBienvenidaYLosValoresIniciales) {
     azar.tiradas = {{4321, 5000}};
     ASSERT_TRUE(v.Form_Load());
     ASSERT_EQ(p.cajas.size(), 2u);
-    EXPECT_EQ(p.cajas[1].texto, w("Bienvenido al Sistema Interactivo de Vagulantes.\r- A propósito, mi nombre es Velmo..."));
+    EXPECT_EQ(p.cajas[1].texto,
+              w("Bienvenido al Sistema Interactivo de Vagulantes.\r- A propósito, mi nombre es Velmo..."));
     EXPECT_EQ(p.cajas[1].titulo, "Buscando vagulantes...");
     EXPECT_EQ(p.cajas[1].botones, Botones::Aceptar);
     EXPECT_EQ(p.intervalo(Temporizador::tmrMensaje), 4321);
@@ -162,8 +163,10 @@ TEST(Almas, CadaFilaArmaSuEtiqueta) {
          std::string(AlmaInicio) + std::string(AlmaMedios[1]) + std::string(AlmaFinales[1])},
         {{{1, 8}, {15, 31}, {14, 14}, {5, 5}, {2, 3}},
          std::string(AlmaInicio) + std::string(AlmaMedios[14]) + std::string(AlmaFinales[5])},
-        {{{1, 8}, {16, 31}, {2, 5}, {3, 5}, {3, 3}}, std::string(Alma2Primeros[2]) + std::string(Alma2Finales[3])},
-        {{{1, 8}, {20, 31}, {5, 5}, {5, 5}, {3, 3}}, std::string(Alma2Primeros[5]) + std::string(Alma2Finales[5])},
+        {{{1, 8}, {16, 31}, {2, 5}, {3, 5}, {3, 3}},
+         std::string(Alma2Primeros[2]) + std::string(Alma2Finales[3])},
+        {{{1, 8}, {20, 31}, {5, 5}, {5, 5}, {3, 3}},
+         std::string(Alma2Primeros[5]) + std::string(Alma2Finales[5])},
         {{{1, 8}, {21, 31}, {4, 5}, {2, 3}}, std::string(Alma3Primeros[4]) + std::string(Alma3Final)},
         {{{1, 8}, {23, 31}, {1, 5}, {2, 3}}, std::string(Alma3Primeros[1]) + std::string(Alma3Final)},
         {{{1, 8}, {24, 31}, {2, 3}}, std::string(AlmasEnteras[1])},
@@ -189,7 +192,8 @@ TEST(Almas, CientoCuatroEtiquetasDistintas) {
     std::set<std::string> etiquetas;
     for (int t = 1; t <= 14; ++t) {
         for (int u = 1; u <= 5; ++u) {
-            etiquetas.insert(std::string(AlmaInicio) + std::string(AlmaMedios[t]) + std::string(AlmaFinales[u]));
+            etiquetas.insert(std::string(AlmaInicio) + std::string(AlmaMedios[t]) +
+                             std::string(AlmaFinales[u]));
         }
     }
     for (int t = 1; t <= 5; ++t) {

@@ -176,7 +176,8 @@ TEST(Peticion, SecuenciasAleatoriasMantienenElAcuerdo) {
             const int tipo = std::uniform_int_distribution<>(0, 9)(g);
             int k = 0;
             if (tipo < 5) {
-                k = static_cast<unsigned char>(teclas[std::uniform_int_distribution<std::size_t>(0, teclas.size() - 1)(g)]);
+                k = static_cast<unsigned char>(
+                    teclas[std::uniform_int_distribution<std::size_t>(0, teclas.size() - 1)(g)]);
             } else if (tipo < 7) {
                 k = 8;
             } else if (tipo == 7) {

@@ -105,8 +105,8 @@ TEST(Pregunta, ComprobacionesDeLaPregunta) {
     // The question keywords (whatever their wording) override the three
     // tests; these rows avoid every one of them by using nonsense.
     for (const Caso c : {Caso{"", false}, Caso{"ab cd ef", false}, Caso{"ab cd efg", true},
-                         Caso{"abcdefghijklm", false}, Caso{"brrrrr es ya", false}, Caso{"rhythm es ya", false},
-                         Caso{"psst es ya", true}, Caso{"bb yy ww xa", true}}) {
+                         Caso{"abcdefghijklm", false}, Caso{"brrrrr es ya", false},
+                         Caso{"rhythm es ya", false}, Caso{"psst es ya", true}, Caso{"bb yy ww xa", true}}) {
         Banco b;
         b.azar.poner({10});
         b.teclear(P, kPeticion);
@@ -141,24 +141,25 @@ TEST(Pregunta, CadaCasoDeIncoherenciaTieneSuResponsable) {
     Banco b;
     b.azar.tiradas = {{3, 11}};
     b.preguntar(kPeticion, "zz");
-    EXPECT_EQ(b.respuestaMostrada().substr(kDefecto.size()),
-              [] {
-                  std::string r = plano(textos::RespuestasPreguntaMala[3]);
-                  r[0] = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(r[0])));
-                  return r.back() == '.' || r.back() == '?' ? r : r + ".";
-              }());
+    EXPECT_EQ(b.respuestaMostrada().substr(kDefecto.size()), [] {
+        std::string r = plano(textos::RespuestasPreguntaMala[3]);
+        r[0] = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(r[0])));
+        return r.back() == '.' || r.back() == '?' ? r : r + ".";
+    }());
     EXPECT_EQ(b.e().CantPregNoValidas, 1);
 
     Banco c;
     c.azar.tiradas = {{2, 5}};
     c.preguntar("hola", "esto es una pregunta");
     EXPECT_EQ(c.e().CantPeticionesIncoherentes, 1);
-    EXPECT_NE(c.respuestaMostrada().find(plano(textos::RespuestasPeticionMala[2]).substr(1)), std::string::npos);
+    EXPECT_NE(c.respuestaMostrada().find(plano(textos::RespuestasPeticionMala[2]).substr(1)),
+              std::string::npos);
 
     Banco d;
     d.azar.tiradas = {{14, 14}};
     d.preguntar("hola", "zz");
-    EXPECT_NE(d.respuestaMostrada().find(plano(textos::RespuestasPetYPregMalas[13]).substr(1)), std::string::npos);
+    EXPECT_NE(d.respuestaMostrada().find(plano(textos::RespuestasPetYPregMalas[13]).substr(1)),
+              std::string::npos);
     EXPECT_EQ(d.e().CantPeticionesIncoherentes, 0);
     EXPECT_EQ(d.e().CantPregNoValidas, 1);
     EXPECT_EQ(d.e().PreguntasSinTruco, 1);
@@ -181,11 +182,12 @@ TEST(Pregunta, NormalizacionDeLaPregunta) {
         Entero palabras;
         Entero consonantes;
     };
-    for (const Caso c : {Caso{"Kilo", " quilo ", 1, 1}, Caso{"kkk", " quququ ", 1, 1},
-                         Caso{"¿Cuándo llegarás", " ¿cuando llegaras ", 2, 2}, Caso{"psst hmm", " psst hmm ", 2, 4},
-                         Caso{"brrrrr ok", " brrrrr oqu ", 2, 6}, Caso{"ÁRBOL", " arbol ", 1, 2},
-                         Caso{"rhythm", " rhythm ", 1, 6}, Caso{"dos  palabras", " dos  palabras ", 3, 2},
-                         Caso{"", "  ", 1, 0}, Caso{"  ÑÜÉ  ", "   ñüe   ", 5, 1}, Caso{"Ñandú", " ñandu ", 1, 2}}) {
+    for (const Caso c :
+         {Caso{"Kilo", " quilo ", 1, 1}, Caso{"kkk", " quququ ", 1, 1},
+          Caso{"¿Cuándo llegarás", " ¿cuando llegaras ", 2, 2}, Caso{"psst hmm", " psst hmm ", 2, 4},
+          Caso{"brrrrr ok", " brrrrr oqu ", 2, 6}, Caso{"ÁRBOL", " arbol ", 1, 2},
+          Caso{"rhythm", " rhythm ", 1, 6}, Caso{"dos  palabras", " dos  palabras ", 3, 2},
+          Caso{"", "  ", 1, 0}, Caso{"  ÑÜÉ  ", "   ñüe   ", 5, 1}, Caso{"Ñandú", " ñandu ", 1, 2}}) {
         Banco b;
         std::string cadena = w(c.entrada);
         const std::string cifrada = b.v.fncGeneralizar(cadena);

@@ -20,8 +20,8 @@ TEST(Respaldo, OrdinariasConSusPesos) {
         int tirada;
         int respuesta;
     };
-    for (const Caso c : {Caso{1, 1}, Caso{2, 1}, Caso{3, 2}, Caso{8, 4}, Caso{9, 5}, Caso{30, 26}, Caso{36, 32},
-                         Caso{49, 45}}) {
+    for (const Caso c : {Caso{1, 1}, Caso{2, 1}, Caso{3, 2}, Caso{8, 4}, Caso{9, 5}, Caso{30, 26},
+                         Caso{36, 32}, Caso{49, 45}}) {
         Banco b;
         b.azar.tiradas = {{c.tirada, 49}};
         b.v.fncResponderPreguntaOrdinaria();
@@ -78,13 +78,27 @@ TEST(Frecuentes, RespuestasSimplesPorTirada) {
         std::string_view texto;
     };
     const std::vector<Caso> casos = {
-        {101, 4, 4, Tema101[4]},        {1202, 3, 1, Tema1202[1]},      {1002, 3, 3, Tema1002[3]},
-        {307, 6, 5, Tema7[5]},          {607, 6, 6, Tema7[6]},          {6608, 5, 1, RespuestasOrdinarias[32]},
-        {6608, 5, 4, RespuestasOrdinarias[26]}, {6608, 5, 3, Tema6608[3]}, {509, 3, 3, Tema509},
-        {110, 3, 2, Tema110[2]},        {711, 2, 2, Tema711[2]},        {4413, 2, 1, Tema413[1]},
-        {314, 2, 2, Tema14[2]},         {15, 2, 1, Tema15[1]},          {1300, 3, 3, Tema1300[3]},
-        {5300, 2, 2, Tema5300[2]},      {5500, 5, 4, Tema5500[4]},      {10003, 6, 4, Tema10003[4]},
-        {10004, 3, 3, Tema10004[3]},    {10005, 3, 2, Tema10005[2]},    {10008, 5, 2, Tema10008[2]},
+        {101, 4, 4, Tema101[4]},
+        {1202, 3, 1, Tema1202[1]},
+        {1002, 3, 3, Tema1002[3]},
+        {307, 6, 5, Tema7[5]},
+        {607, 6, 6, Tema7[6]},
+        {6608, 5, 1, RespuestasOrdinarias[32]},
+        {6608, 5, 4, RespuestasOrdinarias[26]},
+        {6608, 5, 3, Tema6608[3]},
+        {509, 3, 3, Tema509},
+        {110, 3, 2, Tema110[2]},
+        {711, 2, 2, Tema711[2]},
+        {4413, 2, 1, Tema413[1]},
+        {314, 2, 2, Tema14[2]},
+        {15, 2, 1, Tema15[1]},
+        {1300, 3, 3, Tema1300[3]},
+        {5300, 2, 2, Tema5300[2]},
+        {5500, 5, 4, Tema5500[4]},
+        {10003, 6, 4, Tema10003[4]},
+        {10004, 3, 3, Tema10004[3]},
+        {10005, 3, 2, Tema10005[2]},
+        {10008, 5, 2, Tema10008[2]},
         {10009, 5, 1, Tema10009[1]},
     };
     for (const Caso& c : casos) {
@@ -108,8 +122,8 @@ TEST(Frecuentes, RespuestasSimplesPorTirada) {
 }
 
 TEST(Frecuentes, ObviedadesYDosPartes) {
-    for (const auto& [codigo, intervalo, tirada] :
-         std::vector<std::tuple<Entero, int, int>>{{509, 3, 2}, {10003, 6, 5}, {10008, 5, 3}, {10009, 5, 5}}) {
+    for (const auto& [codigo, intervalo, tirada] : std::vector<std::tuple<Entero, int, int>>{
+             {509, 3, 2}, {10003, 6, 5}, {10008, 5, 3}, {10009, 5, 5}}) {
         Banco b;
         b.azar.tiradas = {{tirada, intervalo}, {7, 8}};
         b.v.fncResponderPreguntaFrecuente(codigo);
@@ -155,9 +169,9 @@ TEST(Frecuentes, DigitoDelDia) {
         int fila;
         char digito;
     };
-    for (const Caso c : {Caso{7, 1, EtiquetaA, 1, '4'}, Caso{31, 2, EtiquetaB, 2, '0'},
-                         Caso{31, 3, EtiquetaB, 2, '0'}, Caso{7, 4, NombreAlmaPorDefecto, 3, '4'},
-                         Caso{1, 5, NombreAlmaPorDefecto, 4, '2'}}) {
+    for (const Caso c :
+         {Caso{7, 1, EtiquetaA, 1, '4'}, Caso{31, 2, EtiquetaB, 2, '0'}, Caso{31, 3, EtiquetaB, 2, '0'},
+          Caso{7, 4, NombreAlmaPorDefecto, 3, '4'}, Caso{1, 5, NombreAlmaPorDefecto, 4, '2'}}) {
         Banco b;
         b.p.dia = sys_days{year{2026} / 3 / c.dia};
         b.azar.tiradas = {{c.tirada, 5}};
@@ -177,11 +191,13 @@ TEST(Frecuentes, NumerosDeLaSemana) {
     // Saturday 2026-06-06 and Sunday 2026-05-31 both look ahead to Sunday the
     // 7th; Saturday 2026-02-28 and Sunday 2026-02-22 to Sunday March 1st.
     const auto n = [&](int a, int b2, int c, int d) {
-        return " " + std::to_string(a) + sep + " " + std::to_string(b2) + sep + " " + std::to_string(c) + sep + " " +
-               std::to_string(d);
+        return " " + std::to_string(a) + sep + " " + std::to_string(b2) + sep + " " + std::to_string(c) +
+               sep + " " + std::to_string(d);
     };
-    for (const Caso& c : {Caso{sys_days{year{2026} / 6 / 6}, n(26, 21, 8, 7)}, Caso{sys_days{year{2026} / 5 / 31}, n(26, 21, 8, 7)},
-                         Caso{sys_days{year{2026} / 2 / 28}, n(32, 11, 22, 25)}, Caso{sys_days{year{2026} / 2 / 22}, n(32, 11, 22, 25)}}) {
+    for (const Caso& c : {Caso{sys_days{year{2026} / 6 / 6}, n(26, 21, 8, 7)},
+                          Caso{sys_days{year{2026} / 5 / 31}, n(26, 21, 8, 7)},
+                          Caso{sys_days{year{2026} / 2 / 28}, n(32, 11, 22, 25)},
+                          Caso{sys_days{year{2026} / 2 / 22}, n(32, 11, 22, 25)}}) {
         Banco b;
         b.p.dia = c.hoy;
         b.azar.tiradas = {{2, 3}};
@@ -208,7 +224,7 @@ TEST(Frecuentes, LaHora) {
         std::string hora;
     };
     for (const Caso& c : {Caso{9 * 3600 + 5 * 60 + 59.9, "9:05"}, Caso{14 * 3600 + 30 * 60, "14:30"},
-                         Caso{0.5, "0:00"}, Caso{23 * 3600 + 59 * 60 + 59, "23:59"}}) {
+                          Caso{0.5, "0:00"}, Caso{23 * 3600 + 59 * 60 + 59, "23:59"}}) {
         Banco b;
         b.p.segundos = c.segundos;
         b.azar.tiradas = {{2, 5}};
@@ -226,7 +242,8 @@ TEST(Frecuentes, LaFechaPorEtapas) {
     b.p.dia = sys_days{year{2026} / 12 / 6};
     b.azar.tiradas = {{3, 3}};
     b.v.fncResponderPreguntaFrecuente(10002);
-    EXPECT_EQ(plano(b.e().Respuesta), plano(Tema10002AntesFecha) + "6/12/2026" + plano(Tema10002DespuesFecha));
+    EXPECT_EQ(plano(b.e().Respuesta),
+              plano(Tema10002AntesFecha) + "6/12/2026" + plano(Tema10002DespuesFecha));
     EXPECT_EQ(b.e().EtapaTema10002, 0);
     b.azar.tiradas = {{1, 3}};
     b.v.fncResponderPreguntaFrecuente(10002);
@@ -348,8 +365,8 @@ TEST(Grupo807, ElRangoSeAmpliaTrasLaPrimeraRespuestaDeTresPiezas) {
     EXPECT_EQ(b.e().RangoExtraTema807, 4);
     b.azar.tiradas = {{7, 12}, {4, 4}, {2, 2}, {1, 4}};
     b.v.fncResponderPreguntaFrecuente(6007);
-    EXPECT_EQ(b.e().Respuesta,
-              std::string(Tema807Aperturas[2]) + std::string(Tema807Medios[2]) + std::string(Tema807Cierres[1]));
+    EXPECT_EQ(b.e().Respuesta, std::string(Tema807Aperturas[2]) + std::string(Tema807Medios[2]) +
+                                   std::string(Tema807Cierres[1]));
     b.azar.tiradas = {{2, 12}};
     b.v.fncResponderPreguntaFrecuente(1007);
     EXPECT_EQ(b.e().Respuesta, Tema807Simples[2]);
@@ -363,8 +380,8 @@ TEST(Grupo807, SuspensoDeDosEtapasConSuEstado) {
     b.v.fncResponderPreguntaFrecuente(6807);
     const std::string primera = plano(b.e().Respuesta);
     const std::string sep = plano(Tema807Separador);
-    EXPECT_EQ(primera, plano(Tema807PiezasA[2]) + sep + plano(Tema807PiezasB[2]) + sep + plano(Tema807PiezasC[2]) + sep +
-                           plano(Tema807Cola));
+    EXPECT_EQ(primera, plano(Tema807PiezasA[2]) + sep + plano(Tema807PiezasB[2]) + sep +
+                           plano(Tema807PiezasC[2]) + sep + plano(Tema807Cola));
     EXPECT_EQ(b.caja(Control::lblInfo), plano(Tema807Estados[2]));
     EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 250);
     EXPECT_EQ(b.e().TemaSuspenso, 6807);

@@ -1,10 +1,9 @@
 // The replies of the frequent topics, read back through the cipher and joined
 // the way the responders join them, as the reveal will show them.
 
+#include "Redaccion.h"
 #include "texts/Compartidas.h"
 #include "texts/Frecuentes.h"
-#include "util/Ansi.h"
-#include "util/Cifrado.h"
 
 #include <gtest/gtest.h>
 
@@ -20,33 +19,7 @@ namespace {
 using namespace auguron;
 using namespace auguron::textos;
 
-constexpr unsigned char kAbreInterrogacion = 0xBF; // ¿
-constexpr unsigned char kAbreExclamacion = 0xA1;   // ¡
-
-std::string claro(std::string_view cifrado) {
-    return fncDecodificar(cifrado);
-}
-
-bool esMayuscula(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return ansi::mayuscula(u) == u && ansi::minuscula(u) != u;
-}
-
-bool terminaCon(const std::string& s, std::string_view fin) {
-    return s.size() >= fin.size() && s.compare(s.size() - fin.size(), fin.size(), fin) == 0;
-}
-
-bool equilibrado(const std::string& s, unsigned char abre, char cierra) {
-    int abiertos = 0;
-    for (char c : s) {
-        if (static_cast<unsigned char>(c) == abre) {
-            ++abiertos;
-        } else if (c == cierra && --abiertos < 0) {
-            return false;
-        }
-    }
-    return abiertos == 0;
-}
+using namespace auguron::prueba;
 
 // Blanks and opening/closing signs that a joined text may break.
 void revisarUniones(const std::string& r) {
