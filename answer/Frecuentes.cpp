@@ -173,15 +173,18 @@ int siguienteNumero(int k, int modulo) {
     return ((k * 17 + 15) % 256) % modulo;
 }
 
-std::string cifrado(const std::string& plano) {
-    return fncCodificar(plano);
+// A number joined to a stored reply: a blank and its digits, enciphered.
+std::string numeroCifrado(int n) {
+    std::string r(1, ' ');
+    r += std::to_string(n);
+    return fncCodificar(r);
 }
 } // namespace
 
 void Velmo::responderDigitoDelDia() {
     const std::chrono::year_month_day fecha{m_p.hoy()};
     const int K = siguienteNumero(static_cast<int>(static_cast<unsigned>(fecha.day())), 10);
-    const std::string D = cifrado(" " + std::to_string(K));
+    const std::string D = numeroCifrado(K);
 
     int fila = 0;
     switch (azar(5)) {
@@ -226,11 +229,11 @@ void Velmo::responderNumerosDeLaSemana() {
     const int w = static_cast<int>(weekday{hoy}.c_encoding()) + 1; // Sunday = 1
     const year_month_day domingo{hoy + days{8 - w}};
     int K = siguienteNumero(static_cast<int>(static_cast<unsigned>(domingo.day())), 36);
-    m_e.Respuesta += cifrado(" " + std::to_string(K));
+    m_e.Respuesta += numeroCifrado(K);
     for (int i = 0; i < 3; ++i) {
         K = siguienteNumero(K, 36);
         m_e.Respuesta += Tema712Separador;
-        m_e.Respuesta += cifrado(" " + std::to_string(K));
+        m_e.Respuesta += numeroCifrado(K);
     }
     m_e.YaTema712 = true;
 }
@@ -245,7 +248,7 @@ void Velmo::responderHora() {
     const long horas = (segundos / 3600) % 24;
     const long minutos = (segundos / 60) % 60;
     const std::string hora = std::to_string(horas) + (minutos < 10 ? ":0" : ":") + std::to_string(minutos);
-    m_e.Respuesta = std::string(Tema10001Entrada) + cifrado(hora);
+    m_e.Respuesta = std::string(Tema10001Entrada) + fncCodificar(hora);
 }
 
 void Velmo::responderFecha() {
@@ -255,7 +258,7 @@ void Velmo::responderFecha() {
             m_e.Respuesta = Tema10002Etapa0;
             m_e.EtapaTema10002 = 1;
         } else {
-            m_e.Respuesta = std::string(Tema10002AntesFecha) + cifrado(m_p.fechaLarga(m_p.hoy())) +
+            m_e.Respuesta = std::string(Tema10002AntesFecha) + fncCodificar(m_p.fechaLarga(m_p.hoy())) +
                             std::string(Tema10002DespuesFecha);
         }
         break;

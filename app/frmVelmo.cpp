@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QIcon>
@@ -88,8 +89,10 @@ QIcon iconoPrograma() {
 } // namespace
 
 QFont frmVelmo::fuente() {
+    // Asked once: each question to the font database costs a fontconfig lookup.
+    static const bool hayMsSansSerif = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
     QFont f;
-    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))) {
+    if (hayMsSansSerif) {
         f = QFont(QStringLiteral("MS Sans Serif"));
     } else {
         f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -172,6 +175,11 @@ void frmVelmo::crearControles() {
     m_lblInfo = etiqueta(fondo, "lblInfo", QStringLiteral("Buscando Vagulantes..."),
                          twips(7320, 7440, 4335, 375), QColor(128, 128, 128));
 
+    // A screen reader names each box by the label before it (and reads its
+    // tooltip as the description). The captions hold no "&", so no access key.
+    m_lblPeticion->setBuddy(m_txtPeticion);
+    m_lblPregunta->setBuddy(m_txtPregunta);
+
     encajar(m_lblPeticion, {m_lblPeticion->text()});
     encajar(m_lblPregunta, {m_lblPregunta->text()});
     encajar(m_lblInfo,
@@ -185,7 +193,14 @@ void frmVelmo::crearControles() {
     m_pctLogo->setLineWidth(1);
     m_pctLogo->setAlignment(Qt::AlignCenter);
     m_pctLogo->setPixmap(QPixmap(QStringLiteral(":/imagenes/logo.jpg")));
+    m_pctLogo->setAccessibleName(QStringLiteral("Logo de Auguron")); // a picture: no text of its own
     m_pctLogo->hide();
+
+    // cmdFocus has no caption. It takes the focus right after an answer, so a
+    // screen reader announcing it reads the answer; the name is set as the focus
+    // arrives, before the reader asks for it.
+    m_cmdFocus->setAccessibleName(QStringLiteral("Respuesta"));
+    m_cmdFocus->installEventFilter(this);
 
     QWidget::setTabOrder(m_txtPeticion, m_txtPregunta);
     QWidget::setTabOrder(m_txtPregunta, m_cmdFocus);
@@ -264,6 +279,14 @@ void frmVelmo::asociarPlataforma() {
     p.fondoSistema(Control::txtPeticion, true);
     p.fondoSistema(Control::txtPregunta, false);
     p.habilitarTemporizador(Temporizador::tmrFocus, false);
+}
+
+bool frmVelmo::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == m_cmdFocus && evento->type() == QEvent::FocusIn) {
+        const QString respuesta = m_lblRespuesta->text();
+        m_cmdFocus->setAccessibleName(respuesta.isEmpty() ? QStringLiteral("Respuesta") : respuesta);
+    }
+    return QMainWindow::eventFilter(objeto, evento);
 }
 
 bool frmVelmo::cargar() {
