@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release) and runs them all: start-up against the bare
+# Qt reference (wall time, CPU time, peak memory, callgrind instructions), answer
+# latency, suspense timing and the logic alone; then prints the summary table.
+#
+#   bash bench/correr.sh [build directory]       (default: build/bench)
+#
+# VECES_ARRANQUE, VECES_LATENCIA and VECES_SUSPENSO change the number of runs.
+set -euo pipefail
+
+raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+dir=${1:-$raiz/build/bench}
+veces_arranque=${VECES_ARRANQUE:-31}
+veces_latencia=${VECES_LATENCIA:-201}
+veces_suspenso=${VECES_SUSPENSO:-3}
+
+echo "== Compilando en $dir (Release)"
+cmake -S "$raiz" -B "$dir" -DAUGURON_BENCH=ON -DAUGURON_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$dir" -j"$(nproc)" --target arranque_auguron arranque_referencia medir_arranque latencia suspenso \
+    logica >/dev/null
+
+b=$dir/bench
+resumen=$b/resumen.txt
+registro=$b/errores.log
+: >"$resumen"
+: >"$registro"
+export QT_QPA_PLATFORM=offscreen
+# Qt's own warnings (no runtime directory, offscreen size hints) go to the log.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+xvfb_pid=
+limpiar() {
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$XDG_RUNTIME_DIR"
+}
+trap limpiar EXIT
+
+# Runs a benchmark: its table on the screen, its summary lines kept, its
+# warnings in the log (shown if it fails).
+correr() {
+    local salida
+    if ! salida=$("$@" 2>>"$registro"); then
+        echo "$salida" | grep -v '^RESUMEN|' || true
+        echo "FALLÓ: $*" >&2
+        tail -20 "$registro" >&2
+        exit 1
+    fi
+    echo "$salida" | grep -v '^RESUMEN|' || true
+    echo "$salida" | grep '^RESUMEN|' >>"$resumen" || true
+}
+
+echo
+echo "== Arranque"
+callgrind=()
+command -v valgrind >/dev/null && callgrind=(--callgrind "$b")
+correr "$b/medir_arranque" --programa "$b/arranque_auguron" --referencia "$b/arranque_referencia" \
+    --veces "$veces_arranque" "${callgrind[@]}"
+
+if command -v Xvfb >/dev/null; then
+    # The same under a real X server (no window manager).
+    pantalla=
+    for n in $(seq 90 120); do
+        if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
+            pantalla=:$n
+            break
+        fi
+    done
+    if [[ -n $pantalla ]]; then
+        Xvfb "$pantalla" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 50); do
+            [[ -e /tmp/.X11-unix/X${pantalla#:} ]] && break
+            sleep 0.1
+        done
+        echo
+        DISPLAY=$pantalla QT_QPA_PLATFORM=xcb correr "$b/medir_arranque" --programa "$b/arranque_auguron" \
+            --referencia "$b/arranque_referencia" --veces "$veces_arranque" --etiqueta "xcb, Xvfb"
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=
+    fi
+fi
+
+echo
+echo "== Latencia de la respuesta"
+correr "$b/latencia" --veces "$veces_latencia"
+
+# Instructions of the measured stretch alone (callgrind collects only inside
+# it), per "?": repeatable where wall time is not.
+if command -v valgrind >/dev/null; then
+    echo
+    echo "Latencia en instrucciones por «?» (callgrind, 10 muestras + 1 de calentamiento):"
+    printf "  %-22s %12s %12s %8s\n" "" Auguron referencia cociente
+    casos=("pregunta ordinaria" "respuesta oculta" "tema frecuente")
+    for k in 0 1 2; do
+        valgrind --tool=callgrind --toggle-collect='*tramoAuguron*' --toggle-collect='*tramoReferencia*' \
+            --callgrind-out-file="$b/callgrind.latencia$k.out" "$b/latencia" --veces 10 --caso "$k" \
+            >/dev/null 2>>"$registro" || { echo "FALLÓ: latencia bajo callgrind" >&2; exit 1; }
+        read -r nuestro suyo < <(callgrind_annotate --inclusive=yes "$b/callgrind.latencia$k.out" 2>/dev/null |
+            awk '/tramoAuguron/ { gsub(",", "", $1); a = $1 } /tramoReferencia/ { gsub(",", "", $1); r = $1 }
+                 END { print a, r }')
+        linea=$(awk -v a="$nuestro" -v r="$suyo" -v c="${casos[$k]}" 'BEGIN {
+            printf "RESUMEN|Latencia «?», instrucciones (callgrind): %s|%.2f M|%.2f M|%.2f|≤ 2.00|%s\n", c,
+                a / 11e6, r / 11e6, a / r, (a / r <= 2 ? "sí" : "NO") }')
+        echo "$linea" >>"$resumen"
+        echo "$linea" | awk -F'|' '{ printf "  %-22s %12s %12s %8s\n", substr($2, index($2, ": ") + 2), $3, $4, $5 }'
+    done
+fi
+
+echo
+echo "== Suspenso"
+correr "$b/suspenso" --veces "$veces_suspenso"
+
+echo
+echo "== Lógica sola (Google Benchmark)"
+"$b/logica" --benchmark_min_time=0.1 --benchmark_out="$b/logica.csv" --benchmark_out_format=csv 2>>"$registro"
+# Figures of the summary: CPU time per key, and per submission over the questions.
+awk -F, '
+    /^"BM_/ {
+        gsub(/"/, "", $1)
+        t = $4 + 0; u = $5
+        if (u == "ns") t = t; else if (u == "us") t *= 1e3; else if (u == "ms") t *= 1e6
+        if ($1 == "BM_TeclaPeticion") printf "RESUMEN|Lógica: una tecla de la petición|%.1f ns|-|-|-|-\n", t
+        else if ($1 == "BM_TeclaPeticionOculta") printf "RESUMEN|Lógica: una tecla de la petición (captura oculta)|%.1f ns|-|-|-|-\n", t
+        else if ($1 == "BM_TeclaPregunta") printf "RESUMEN|Lógica: una tecla de la pregunta|%.1f ns|-|-|-|-\n", t
+        else if ($1 ~ /^BM_Envio\//) { n++; s += t; if (n == 1 || t < mn) mn = t; if (t > mx) mx = t }
+    }
+    END {
+        if (n) printf "RESUMEN|Lógica: envío completo «?», %d preguntas (media; mín.–máx.)|%.2f µs (%.2f–%.2f µs)|-|-|-|-\n", n, s / n / 1e3, mn / 1e3, mx / 1e3
+    }' "$b/logica.csv" >>"$resumen"
+
+echo
+echo "== Resumen (Auguron frente a la referencia Qt desnuda)"
+echo
+echo "| Medida | Auguron | Referencia | Cociente | Objetivo | Cumple |"
+echo "|---|---|---|---|---|---|"
+awk -F'|' '{ printf "| %s | %s | %s | %s | %s | %s |\n", $2, $3, $4, $5, $6, $7 }' "$resumen"
+echo
+echo "Perfiles de callgrind del arranque: $b/callgrind.auguron.out y $b/callgrind.referencia.out"
+echo "(callgrind_annotate --inclusive=yes ARCHIVO)"
