@@ -44,6 +44,9 @@ public:
     // The design units: 15 twips to a device-independent pixel.
     static constexpr int px(int twips) { return twips / 15; }
 
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
     void crearControles();
     void crearMenus();
