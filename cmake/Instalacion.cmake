@@ -1,0 +1,72 @@
+# Installation as a desktop program (the program, its menu entry, its icon in
+# the hicolor theme, its AppStream metadata) and the .deb built by CPack:
+#
+#   cmake -S . -B build/deb -DCMAKE_BUILD_TYPE=Release -DAUGURON_TESTS=OFF
+#   cmake --build build/deb --target auguron
+#   (cd build/deb && cpack -G DEB)      # -> build/deb/auguron_2.0.1_amd64.deb
+
+include(GNUInstallDirs)
+
+set(AUGURON_ID_APPSTREAM org.example.auguron)
+set(AUGURON_METAINFO ${CMAKE_CURRENT_SOURCE_DIR}/packaging/${AUGURON_ID_APPSTREAM}.metainfo.xml)
+set(AUGURON_ESCRITORIO ${CMAKE_CURRENT_SOURCE_DIR}/packaging/auguron.desktop)
+set(AUGURON_ICONOS 16 32 48 64 128 256)
+
+install(TARGETS auguron RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${AUGURON_ESCRITORIO} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${AUGURON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(lado IN LISTS AUGURON_ICONOS)
+    install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/icons/auguron-${lado}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lado}x${lado}/apps
+        RENAME auguron.png)
+endforeach()
+
+# The .deb. Its dependencies come from dpkg-shlibdeps over the program. What Qt
+# loads at run time (the X11 platform plug-in, the JPEG reader for the logo)
+# ships in Debian's libqt6gui6, which that list already holds.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME auguron)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Umbral Soft")
+set(CPACK_PACKAGE_CONTACT "Umbral Soft <paquetes@auguron.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sistema Interactivo de Vagulantes: un espíritu responde tus preguntas")
+# One string: lines of the long description, each under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Auguron es un pequeño juego de escritorio en castellano: se escribe una\n\
+petición al espíritu Velmo, terminada en dos puntos, y luego una pregunta,\n\
+terminada en signo de interrogación, y Velmo la responde. Quien dirige la\n\
+sesión puede escribir en secreto la respuesta mientras el cuadro de la\n\
+petición muestra la frase de siempre.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Umbral Soft <paquetes@auguron.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://auguron.example/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
+include(CPack)
+
+# Checks of the installed files and of the screenshots, with the test suite.
+if(AUGURON_TESTS)
+    # Installs into the build tree and checks what landed there: every file in
+    # its place, the menu entry and the metadata as the freedesktop tools read
+    # them (each tool only where it is installed).
+    add_test(NAME instalacion
+        COMMAND ${CMAKE_COMMAND}
+            -DBUILD=${CMAKE_BINARY_DIR}
+            -DDESTINO=${CMAKE_BINARY_DIR}/instalacion-prueba
+            -DID=${AUGURON_ID_APPSTREAM}
+            "-DICONOS=${AUGURON_ICONOS}"
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/ProbarInstalacion.cmake)
+    set_tests_properties(instalacion PROPERTIES TIMEOUT 120)
+
+    # The metadata as written in the repository, strictly; skipped where
+    # appstreamcli is missing.
+    add_test(NAME metainfo_appstream
+        COMMAND sh -c "command -v appstreamcli >/dev/null || { echo 'appstreamcli no está instalado'; exit 77; }; \
+exec appstreamcli validate --no-net --pedantic \"$0\"" ${AUGURON_METAINFO})
+    set_tests_properties(metainfo_appstream PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
+
+    include(${CMAKE_CURRENT_SOURCE_DIR}/tests/capturas.cmake)
+endif()
