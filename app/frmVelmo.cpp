@@ -150,6 +150,10 @@ void frmVelmo::crearControles() {
     m_txtPeticion->setGeometry(twips(4320, 1680, 5415, 420));
     m_txtPeticion->setFont(fuente());
     m_txtPeticion->setToolTip(QStringLiteral("La petición debe finalizar con \":\" (dos puntos)"));
+    // PosPeticion, the place of the next key, counts no further than 32767: the
+    // box takes one character fewer, so that once full it still shows as many
+    // characters as the count says.
+    m_txtPeticion->setMaxLength(32766);
 
     m_lblPregunta = etiqueta(fondo, "lblPregunta", QStringLiteral("Ingrese la pregunta:"),
                              twips(1560, 2400, 2655, 375), negro);

@@ -3,7 +3,7 @@
 # is missing. Safe to run again: it only calls apt-get when something is absent.
 set -euo pipefail
 
-paquetes=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core xvfb xdotool x11-utils x11-xserver-utils imagemagick appstream desktop-file-utils)
+paquetes=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core xvfb xdotool x11-utils x11-xserver-utils imagemagick appstream desktop-file-utils strace)
 
 faltan=()
 for p in "${paquetes[@]}"; do
