@@ -72,7 +72,10 @@ void Velmo::txtPeticion_KeyPress(int& k) {
     if (pos == kFinFrase) {
         e.EnRetroceso = true;
     }
-    if (pos == kUltimaPalabra && e.EnRetroceso) {
+    // The erasing stops at the start of the last word, or below it when a
+    // Backspace took the box there meanwhile; otherwise it would go on erasing
+    // the whole phrase and the position would fall below 1.
+    if (pos <= kUltimaPalabra && e.EnRetroceso) {
         e.EnRetroceso = false;
     }
     if (e.EnRetroceso) {

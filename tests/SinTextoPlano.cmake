@@ -1,0 +1,33 @@
+# Checks that the built program holds no stored text in plain form: every
+# ASCII-only literal of texts/ (the same bytes in UTF-8 and in Windows-1252)
+# must be absent from the binary; they reach it only enciphered.
+#   cmake -DPROGRAMA=<binary> -DTEXTOS=<texts folder> -P SinTextoPlano.cmake
+
+file(READ "${PROGRAMA}" binario HEX)
+file(GLOB fuentes "${TEXTOS}/*.cpp" "${TEXTOS}/*.h")
+set(revisados 0)
+foreach(fuente ${fuentes})
+    # Semicolons would split CMake lists: carry them as a token meanwhile.
+    file(READ "${fuente}" codigo)
+    string(REPLACE ";" "<PC>" codigo "${codigo}")
+    string(REGEX MATCHALL "u8\"[^\"\n]+\"" literales "${codigo}")
+    foreach(literal ${literales})
+        string(REGEX REPLACE "^u8\"(.*)\"$" "\\1" texto "${literal}")
+        string(REPLACE "<PC>" ";" texto "${texto}")
+        string(LENGTH "${texto}" largo)
+        if(largo LESS 12 OR texto MATCHES "[^ -~]" OR texto MATCHES "\\\\")
+            continue()
+        endif()
+        string(HEX "${texto}" buscado)
+        string(FIND "${binario}" "${buscado}" donde)
+        math(EXPR impar "${donde} % 2")
+        if(donde GREATER -1 AND impar EQUAL 0)
+            message(FATAL_ERROR "plain stored text in the program: \"${texto}\" (${fuente})")
+        endif()
+        math(EXPR revisados "${revisados} + 1")
+    endforeach()
+endforeach()
+if(revisados LESS 50)
+    message(FATAL_ERROR "only ${revisados} texts checked: the search found too few literals")
+endif()
+message(STATUS "${revisados} stored texts checked: none is plain in the program")

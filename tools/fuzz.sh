@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the session fuzzer with clang (libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs it.
+#
+#   tools/fuzz.sh [RUNS] [libFuzzer options...]     RUNS defaults to 1000000
+#
+# The corpus grows in build/fuzz/corpus and is reused by the next run; an input
+# that breaks a rule is written to build/fuzz/hallazgos/ and the run stops. To
+# replay one: build/fuzz/tests/fuzz_sesion FILE (AUGURON_TRAZA=1 prints every
+# event).
+set -euo pipefail
+raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+corridas=${1:-1000000}
+shift || true
+dir=${AUGURON_FUZZ_DIR:-$raiz/build/fuzz} # where it builds, keeps the corpus and the findings
+
+bash "$raiz/tools/preparar.sh"
+faltan=()
+for p in clang libclang-rt-dev; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        faltan+=("$p")
+    fi
+done
+if ((${#faltan[@]})); then
+    echo "fuzz.sh: instalando ${faltan[*]}" >&2
+    sudo_cmd=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo_cmd=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null
+fi
+
+cmake -S "$raiz" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DAUGURON_FUZZ=ON >/dev/null
+cmake --build "$dir" --target fuzz_sesion -j"$(nproc)"
+mkdir -p "$dir/corpus" "$dir/hallazgos"
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+inicio=$SECONDS
+"$dir/tests/fuzz_sesion" -runs="$corridas" -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$dir/hallazgos/" "$@" "$dir/corpus"
+echo "fuzz.sh: $corridas sessions run clean in $((SECONDS - inicio)) s"
