@@ -99,6 +99,7 @@ QLineEdit* cajaCorreo(QWidget* padre, const char* nombre, QRect geometria, const
     t->setReadOnly(true);
     t->setFrame(false);
     t->setToolTip(kAsuntoCorreo);
+    t->setAccessibleName(correo); // a screen reader names the box by its address
     t->setAlignment(Qt::AlignLeft | Qt::AlignTop); // level with the label beside it
     t->setCursorPosition(0);
     QPalette p = t->palette();
