@@ -14,23 +14,7 @@ corridas=${1:-1000000}
 shift || true
 dir=${AUGURON_FUZZ_DIR:-$raiz/build/fuzz} # where it builds, keeps the corpus and the findings
 
-bash "$raiz/tools/preparar.sh"
-faltan=()
-for p in clang libclang-rt-dev; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        faltan+=("$p")
-    fi
-done
-if ((${#faltan[@]})); then
-    echo "fuzz.sh: instalando ${faltan[*]}" >&2
-    sudo_cmd=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo_cmd=(sudo)
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo_cmd[@]}" apt-get update -qq
-    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null
-fi
+bash "$raiz/tools/preparar.sh" clang libclang-rt-dev
 
 cmake -S "$raiz" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DAUGURON_FUZZ=ON >/dev/null

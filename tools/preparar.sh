@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Auguron need, if any
-# is missing. Safe to run again: it only calls apt-get when something is absent.
+# is missing, and those named as arguments (tools of a single script). Safe to
+# run again: it only calls apt-get when something is absent.
 set -euo pipefail
 
-paquetes=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core xvfb xdotool x11-utils x11-xserver-utils imagemagick appstream desktop-file-utils strace)
+paquetes=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core xvfb xdotool x11-utils x11-xserver-utils imagemagick appstream desktop-file-utils strace "$@")
 
 faltan=()
 for p in "${paquetes[@]}"; do

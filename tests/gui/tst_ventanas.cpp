@@ -428,10 +428,8 @@ void tst_Ventanas::temasTextos_data() {
          true, kRojo);
 }
 
-void tst_Ventanas::temasTextos() {
-    QFETCH(FilaEtiqueta, fila);
-    mostrarTemas();
-    QWidget* w = abierta(QStringLiteral("frmTemas"));
+// The label of the current data row, in window `w`, as its row says.
+void revisarEtiqueta(QWidget* w, const FilaEtiqueta& fila) {
     QVERIFY(w);
     auto* l = w->findChild<QLabel*>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(l);
@@ -444,6 +442,12 @@ void tst_Ventanas::temasTextos() {
     QCOMPARE(l->font().pointSizeF(), 8.25);
     QCOMPARE(l->palette().color(QPalette::WindowText), fila.color);
     QCOMPARE(horizontal(l), fila.alineacion);
+}
+
+void tst_Ventanas::temasTextos() {
+    QFETCH(FilaEtiqueta, fila);
+    mostrarTemas();
+    revisarEtiqueta(abierta(QStringLiteral("frmTemas")), fila);
 }
 
 void tst_Ventanas::temasVentana() {
@@ -513,19 +517,7 @@ void tst_Ventanas::acercaTextos_data() {
 void tst_Ventanas::acercaTextos() {
     QFETCH(FilaEtiqueta, fila);
     mostrarAcerca();
-    QWidget* w = abierta(QStringLiteral("frmAcerca"));
-    QVERIFY(w);
-    auto* l = w->findChild<QLabel*>(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(l);
-    QCOMPARE(l->text(), fila.texto);
-    QCOMPARE(l->textFormat(), Qt::PlainText);
-    QCOMPARE(l->geometry(), fila.rect);
-    QCOMPARE(l->font().bold(), fila.negrita);
-    QCOMPARE(l->font().underline(), fila.subrayada);
-    QCOMPARE(l->font().family(), familiaEsperada());
-    QCOMPARE(l->font().pointSizeF(), 8.25);
-    QCOMPARE(l->palette().color(QPalette::WindowText), fila.color);
-    QCOMPARE(horizontal(l), fila.alineacion);
+    revisarEtiqueta(abierta(QStringLiteral("frmAcerca")), fila);
 }
 
 void tst_Ventanas::acercaVentana() {
