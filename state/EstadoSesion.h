@@ -4,13 +4,12 @@
 // Integer; texts are Windows-1252 bytes, enciphered where they hold stored
 // texts. Nothing of it outlives the run.
 
-#include <cstdint>
+#include "util/Entero.h"
+
 #include <string>
 #include <string_view>
 
 namespace auguron {
-
-using Entero = std::int16_t;
 
 inline constexpr std::string_view kFrasePeticion = "Velmo, favor de responder esta pregunta";
 static_assert(kFrasePeticion.size() == 39);
@@ -45,11 +44,5 @@ struct EstadoSesion {
     Entero RangoExtraTema807 = 0;
 };
 
-// Counting never leaves the 16-bit range: where the count would pass a limit it
-// stays at that limit, so a key held down for hours cannot end the program.
-constexpr void sumar(Entero& campo, int delta) {
-    const int r = campo + delta;
-    campo = static_cast<Entero>(r > INT16_MAX ? INT16_MAX : (r < INT16_MIN ? INT16_MIN : r));
-}
 
 } // namespace auguron

@@ -16,8 +16,11 @@ std::uint64_t mezclar(std::uint64_t x) {
 } // namespace
 
 GeneradorReloj::GeneradorReloj(std::function<double()> segundosDelDia)
+    : GeneradorReloj(std::move(segundosDelDia), std::random_device{}()) {}
+
+GeneradorReloj::GeneradorReloj(std::function<double()> segundosDelDia, std::uint64_t semilla)
     : m_reloj(std::move(segundosDelDia))
-    , m_motor(mezclar(std::random_device{}())) {}
+    , m_motor(mezclar(semilla)) {}
 
 Entero GeneradorReloj::fncNroAleatorio(int Intervalo) {
     if (Intervalo < 1) {

@@ -3,7 +3,7 @@
 // The one source of every random choice. fncNroAleatorio(Intervalo) gives a
 // whole number from 1 to Intervalo, every value equally likely.
 
-#include "state/EstadoSesion.h"
+#include "util/Entero.h"
 
 #include <cstdint>
 #include <functional>
@@ -22,7 +22,10 @@ public:
 // of the clock (a soul label takes three) are still independent.
 class GeneradorReloj final : public FuenteAleatoria {
 public:
+    // Without a seed the generator starts from the system's entropy; a seed
+    // makes every run with the same clock readings give the same draws.
     explicit GeneradorReloj(std::function<double()> segundosDelDia);
+    GeneradorReloj(std::function<double()> segundosDelDia, std::uint64_t semilla);
     Entero fncNroAleatorio(int Intervalo) override;
 
 private:
