@@ -22,45 +22,45 @@ constexpr int kSuspenso807 = 250;
 } // namespace
 
 void Velmo::responderOfrecimiento() {
-    std::string& r = m_e.Respuesta;
-    const Entero visitas = m_e.CantTema404;
+    std::string& r = m_estado.Respuesta;
+    const Entero visitas = m_estado.CantTema404;
     if (visitas == 0) {
         r = Tema404Primera[azar(4)];
     } else if (visitas >= kTema404Cerrado) {
         fncResponderTemaRepetido();
-    } else if (m_p.mensaje(kConsulta.vista(), "Consulta", Botones::SiNo) == Boton::No) {
+    } else if (m_plataforma.mensaje(kConsulta.vista(), "Consulta", Botones::SiNo) == Boton::No) {
         r = Tema404NoQuiere[azar(2)];
-    } else if (m_p.mensaje(kOfrecimiento.vista(), "Ofrecimiento", Botones::SiNo) == Boton::No) {
+    } else if (m_plataforma.mensaje(kOfrecimiento.vista(), "Ofrecimiento", Botones::SiNo) == Boton::No) {
         const int n = azar(5);
         r = Tema404NoVende[n <= 2 ? 1 : n - 1];
-    } else if (m_p.mensaje(kOracion.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) ==
+    } else if (m_plataforma.mensaje(kOracion.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) ==
                Boton::Aceptar) {
         r = Tema404Reza;
-        m_e.CantTema404 = kTema404Cerrado;
+        m_estado.CantTema404 = kTema404Cerrado;
     } else {
         const int n = azar(4);
         r = Tema404NoReza[n <= 2 ? 1 : n - 1];
     }
-    sumar(m_e.CantTema404, 1);
+    sumar(m_estado.CantTema404, 1);
 }
 
 void Velmo::responderGrupo807() {
-    std::string& r = m_e.Respuesta;
-    if (m_e.SuspensoActivo) {
+    std::string& r = m_estado.Respuesta;
+    if (m_estado.SuspensoActivo) {
         // The call that ends the suspense: the revelation of its variant.
-        if (m_e.VarianteSuspenso >= 1 && m_e.VarianteSuspenso <= 3) {
-            r = Tema807Finales[m_e.VarianteSuspenso];
+        if (m_estado.VarianteSuspenso >= 1 && m_estado.VarianteSuspenso <= 3) {
+            r = Tema807Finales[m_estado.VarianteSuspenso];
         }
-        m_p.fijarTexto(Control::lblInfo, "");
+        m_plataforma.fijarTexto(Control::lblInfo, "");
         return;
     }
 
-    const int n = azar(m_e.RangoExtraTema807 + 8);
+    const int n = azar(m_estado.RangoExtraTema807 + 8);
     if (n <= 4) {
         r = Tema807Simples[n];
     } else if (n <= 7) {
         // After the first three-piece reply the suspense answers become possible.
-        m_e.RangoExtraTema807 = 4;
+        m_estado.RangoExtraTema807 = 4;
         const int apertura = azar(4);
         r = apertura <= 2 ? std::string() : std::string(Tema807Aperturas[apertura - 2]);
         r += Tema807Medios[azar(2)];
@@ -76,38 +76,38 @@ void Velmo::responderGrupo807() {
         r += Tema807PiezasC[v];
         r += Tema807Separador;
         r += Tema807Cola;
-        m_p.fijarTexto(Control::lblInfo, fncDecodificar(Tema807Estados[v]));
-        m_e.VarianteSuspenso = static_cast<Entero>(v);
-        m_e.PasoSuspenso = 0;
-        m_p.fijarIntervalo(Temporizador::tmrSuspenso, kSuspenso807);
-        m_e.TemaSuspenso = 6807;
-        m_e.SuspensoActivo = true;
+        m_plataforma.fijarTexto(Control::lblInfo, fncDecodificar(Tema807Estados[v]));
+        m_estado.VarianteSuspenso = static_cast<Entero>(v);
+        m_estado.PasoSuspenso = 0;
+        m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, kSuspenso807);
+        m_estado.TemaSuspenso = 6807;
+        m_estado.SuspensoActivo = true;
     }
 }
 
 void Velmo::responderTema10006() {
-    if (m_e.YaTema10006) {
+    if (m_estado.YaTema10006) {
         fncResponderTemaRepetido();
-    } else if (m_e.SuspensoActivo) {
-        m_e.Respuesta = Tema10006Finales[azar(3) == 1 ? 1 : 2];
-        m_e.YaTema10006 = true;
-        m_e.TemaSuspenso = 0;
+    } else if (m_estado.SuspensoActivo) {
+        m_estado.Respuesta = Tema10006Finales[azar(3) == 1 ? 1 : 2];
+        m_estado.YaTema10006 = true;
+        m_estado.TemaSuspenso = 0;
     } else {
-        m_e.Respuesta = Tema10006Primeras[azar(3)];
-        m_e.PasoSuspenso = 0;
-        m_p.fijarIntervalo(Temporizador::tmrSuspenso, kSuspenso10006);
-        m_e.TemaSuspenso = 10006;
-        m_e.SuspensoActivo = true;
+        m_estado.Respuesta = Tema10006Primeras[azar(3)];
+        m_estado.PasoSuspenso = 0;
+        m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, kSuspenso10006);
+        m_estado.TemaSuspenso = 10006;
+        m_estado.SuspensoActivo = true;
     }
 }
 
 void Velmo::responderEstadisticas() {
     // The command itself is not counted among the frequent replies.
-    sumar(m_e.CantPregFrecuentes, -1);
-    m_e.Respuesta = Tema10007;
-    m_p.fijarTexto(Control::txtPregunta, "");
-    m_p.habilitar(Control::cmdNuevaPregunta, false);
-    m_p.mostrarEstadisticas();
+    sumar(m_estado.CantPregFrecuentes, -1);
+    m_estado.Respuesta = Tema10007;
+    m_plataforma.fijarTexto(Control::txtPregunta, "");
+    m_plataforma.habilitar(Control::cmdNuevaPregunta, false);
+    m_plataforma.mostrarEstadisticas();
 }
 
 } // namespace auguron

@@ -12,27 +12,27 @@ namespace auguron {
 using namespace textos;
 
 void Velmo::fncResponderPreguntaFrecuente(Entero TemaPregunta) {
-    sumar(m_e.CantPregFrecuentes, 1);
-    std::string recordada = m_e.NombreAlma;
-    m_e.NombreAlma = NombreAlmaPorDefecto;
+    sumar(m_estado.CantPregFrecuentes, 1);
+    std::string recordada = m_estado.NombreAlma;
+    m_estado.NombreAlma = NombreAlmaPorDefecto;
     if (!responderTema(TemaPregunta)) {
         // A code with no reply of its own is answered as an ordinary question.
-        sumar(m_e.CantPregFrecuentes, -1);
-        m_e.NombreAlma = std::move(recordada);
+        sumar(m_estado.CantPregFrecuentes, -1);
+        m_estado.NombreAlma = std::move(recordada);
         fncResponderPreguntaOrdinaria();
     }
 }
 
 void Velmo::fncResponderObviedad() {
-    m_e.Respuesta = Obviedades[azar(8)];
+    m_estado.Respuesta = Obviedades[azar(8)];
 }
 
 void Velmo::fncResponderTemaRepetido() {
-    m_e.Respuesta = TemasRepetidos[azar(6)];
+    m_estado.Respuesta = TemasRepetidos[azar(6)];
 }
 
 bool Velmo::responderTema(Entero tema) {
-    std::string& r = m_e.Respuesta;
+    std::string& r = m_estado.Respuesta;
     switch (tema) {
     case 101:
         r = Tema101[azar(4)];
@@ -124,7 +124,7 @@ bool Velmo::responderTema(Entero tema) {
     case 4005:
     case 4305: {
         // These topics tire: after three replies only the repeated-topic one.
-        Entero& veces = tema == 2003 ? m_e.CantTema2003 : m_e.CantTema305;
+        Entero& veces = tema == 2003 ? m_estado.CantTema2003 : m_estado.CantTema305;
         if (veces >= 3) {
             fncResponderTemaRepetido();
         } else {
@@ -182,19 +182,19 @@ std::string numeroCifrado(int n) {
 } // namespace
 
 void Velmo::responderDigitoDelDia() {
-    const std::chrono::year_month_day fecha{m_p.hoy()};
+    const std::chrono::year_month_day fecha{m_plataforma.hoy()};
     const int K = siguienteNumero(static_cast<int>(static_cast<unsigned>(fecha.day())), 10);
     const std::string D = numeroCifrado(K);
 
     int fila = 0;
     switch (azar(5)) {
     case 1:
-        m_e.NombreAlma = EtiquetaA;
+        m_estado.NombreAlma = EtiquetaA;
         fila = 1;
         break;
     case 2:
     case 3:
-        m_e.NombreAlma = EtiquetaB;
+        m_estado.NombreAlma = EtiquetaB;
         fila = 2;
         break;
     case 4:
@@ -204,14 +204,14 @@ void Velmo::responderDigitoDelDia() {
         fila = 4;
         break;
     }
-    m_e.Respuesta = std::string(Tema706Primeros[fila]) + D + std::string(Tema706Ultimos[fila]);
+    m_estado.Respuesta = std::string(Tema706Primeros[fila]) + D + std::string(Tema706Ultimos[fila]);
 }
 
 void Velmo::responderNumerosDeLaSemana() {
-    if (m_e.YaTema712) {
+    if (m_estado.YaTema712) {
         const int n = azar(4);
         if (n <= 3) {
-            m_e.Respuesta = Tema712YaDados[n];
+            m_estado.Respuesta = Tema712YaDados[n];
         } else {
             fncResponderTemaRepetido();
         }
@@ -219,60 +219,60 @@ void Velmo::responderNumerosDeLaSemana() {
     }
     const int n = azar(3);
     if (n == 3) {
-        m_e.NombreAlma = EtiquetaA;
+        m_estado.NombreAlma = EtiquetaA;
     }
-    m_e.Respuesta = Tema712[n];
+    m_estado.Respuesta = Tema712[n];
 
     // The numbers look ahead to the coming Sunday, so they hold for a week.
     using namespace std::chrono;
-    const sys_days hoy = m_p.hoy();
+    const sys_days hoy = m_plataforma.hoy();
     const int w = static_cast<int>(weekday{hoy}.c_encoding()) + 1; // Sunday = 1
     const year_month_day domingo{hoy + days{8 - w}};
     int K = siguienteNumero(static_cast<int>(static_cast<unsigned>(domingo.day())), 36);
-    m_e.Respuesta += numeroCifrado(K);
+    m_estado.Respuesta += numeroCifrado(K);
     for (int i = 0; i < 3; ++i) {
         K = siguienteNumero(K, 36);
-        m_e.Respuesta += Tema712Separador;
-        m_e.Respuesta += numeroCifrado(K);
+        m_estado.Respuesta += Tema712Separador;
+        m_estado.Respuesta += numeroCifrado(K);
     }
-    m_e.YaTema712 = true;
+    m_estado.YaTema712 = true;
 }
 
 void Velmo::responderHora() {
     const int n = azar(5);
     if (n >= 3) {
-        m_e.Respuesta = Tema10001[n - 2];
+        m_estado.Respuesta = Tema10001[n - 2];
         return;
     }
-    const auto segundos = static_cast<long>(std::floor(m_p.segundosDelDia()));
+    const auto segundos = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
     const long horas = (segundos / 3600) % 24;
     const long minutos = (segundos / 60) % 60;
     const std::string hora = std::to_string(horas) + (minutos < 10 ? ":0" : ":") + std::to_string(minutos);
-    m_e.Respuesta = std::string(Tema10001Entrada) + fncCodificar(hora);
+    m_estado.Respuesta = std::string(Tema10001Entrada) + fncCodificar(hora);
 }
 
 void Velmo::responderFecha() {
-    switch (m_e.EtapaTema10002) {
+    switch (m_estado.EtapaTema10002) {
     case 0:
         if (azar(3) <= 2) {
-            m_e.Respuesta = Tema10002Etapa0;
-            m_e.EtapaTema10002 = 1;
+            m_estado.Respuesta = Tema10002Etapa0;
+            m_estado.EtapaTema10002 = 1;
         } else {
-            m_e.Respuesta = std::string(Tema10002AntesFecha) + fncCodificar(m_p.fechaLarga(m_p.hoy())) +
+            m_estado.Respuesta = std::string(Tema10002AntesFecha) + fncCodificar(m_plataforma.fechaLarga(m_plataforma.hoy())) +
                             std::string(Tema10002DespuesFecha);
         }
         break;
     case 1:
-        m_e.EtapaTema10002 = 2;
-        m_e.NombreAlma = EtiquetaC;
-        m_e.Respuesta = Tema10002Etapa1;
+        m_estado.EtapaTema10002 = 2;
+        m_estado.NombreAlma = EtiquetaC;
+        m_estado.Respuesta = Tema10002Etapa1;
         break;
     default: {
         const int n = azar(3);
         if (n == 3) {
-            m_e.NombreAlma = EtiquetaD;
+            m_estado.NombreAlma = EtiquetaD;
         }
-        m_e.Respuesta = Tema10002Etapa2[n];
+        m_estado.Respuesta = Tema10002Etapa2[n];
         break;
     }
     }

@@ -54,7 +54,7 @@ constexpr unsigned char sinAcento(unsigned char c) {
 } // namespace
 
 std::string Velmo::fncGeneralizar(std::string& Cadena) {
-    m_e.CantPalabras = 1;
+    m_estado.CantPalabras = 1;
 
     std::string texto;
     texto.reserve(Cadena.size() + 8);
@@ -74,11 +74,11 @@ std::string Velmo::fncGeneralizar(std::string& Cadena) {
         } else {
             racha = 0;
         }
-        if (racha > m_e.MaxConsonantes) {
-            m_e.MaxConsonantes = racha;
+        if (racha > m_estado.MaxConsonantes) {
+            m_estado.MaxConsonantes = racha;
         }
         if (c == ' ') {
-            sumar(m_e.CantPalabras, 1);
+            sumar(m_estado.CantPalabras, 1);
         } else {
             c = static_cast<char>(sinAcento(u));
         }

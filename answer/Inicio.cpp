@@ -24,139 +24,139 @@ constexpr std::string_view kConectando = "Conectando Vagulantes...";
 } // namespace
 
 Velmo::Velmo(Plataforma& plataforma, FuenteAleatoria& azar)
-    : m_p(plataforma)
+    : m_plataforma(plataforma)
     , m_azar(azar) {}
 
 bool Velmo::Form_Load() {
-    if (m_p.mensaje(kOracionInicio.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) !=
+    if (m_plataforma.mensaje(kOracionInicio.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) !=
         Boton::Aceptar) {
         return false;
     }
-    m_p.mensaje(kBienvenida.vista(), kTituloBienvenida.vista(), Botones::Aceptar);
+    m_plataforma.mensaje(kBienvenida.vista(), kTituloBienvenida.vista(), Botones::Aceptar);
 
-    m_e = EstadoSesion{};
-    m_e.FrasePeticion = kFrasePeticion;
-    m_e.NombreAlma = textos::NombreAlmaPorDefecto;
-    m_e.PosPeticion = 1;
+    m_estado = EstadoSesion{};
+    m_estado.FrasePeticion = kFrasePeticion;
+    m_estado.NombreAlma = textos::NombreAlmaPorDefecto;
+    m_estado.PosPeticion = 1;
 
-    m_p.fijarIntervalo(Temporizador::tmrMensaje, azar(5000));
-    m_e.PasoMensaje = 0;
+    m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(5000));
+    m_estado.PasoMensaje = 0;
     return true;
 }
 
 void Velmo::fncInicializar() {
-    m_e.Respuesta.clear();
-    m_e.PosPeticion = 1;
-    m_e.LargoPregunta = 0;
-    m_e.EstadoTruco = 0;
-    m_e.EnRetroceso = false;
-    m_e.MaxConsonantes = 0;
-    m_p.fijarIntervalo(Temporizador::tmrSuspenso, 0);
-    m_p.fijarTexto(Control::lblInfo, "");
-    m_p.fijarTexto(Control::txtPeticion, "");
-    m_p.habilitar(Control::txtPeticion, true);
-    m_p.fijarTexto(Control::txtPregunta, "");
-    m_p.fondoSistema(Control::txtPregunta, false);
-    m_p.habilitar(Control::txtPregunta, false);
-    m_p.fijarTexto(Control::lblRespuesta, "");
-    m_e.SuspensoActivo = false;
+    m_estado.Respuesta.clear();
+    m_estado.PosPeticion = 1;
+    m_estado.LargoPregunta = 0;
+    m_estado.EstadoTruco = 0;
+    m_estado.EnRetroceso = false;
+    m_estado.MaxConsonantes = 0;
+    m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, 0);
+    m_plataforma.fijarTexto(Control::lblInfo, "");
+    m_plataforma.fijarTexto(Control::txtPeticion, "");
+    m_plataforma.habilitar(Control::txtPeticion, true);
+    m_plataforma.fijarTexto(Control::txtPregunta, "");
+    m_plataforma.fondoSistema(Control::txtPregunta, false);
+    m_plataforma.habilitar(Control::txtPregunta, false);
+    m_plataforma.fijarTexto(Control::lblRespuesta, "");
+    m_estado.SuspensoActivo = false;
 
-    if (m_e.PreguntasSinTruco > 4 && azar(12) == 1) {
+    if (m_estado.PreguntasSinTruco > 4 && azar(12) == 1) {
         const std::string pregunta = fncDecodificar(textos::PreguntaEspiritu);
         const std::string si = fncDecodificar(textos::RespuestaAlSi);
         const std::string no = fncDecodificar(textos::RespuestaAlNo);
-        if (m_p.mensaje(pregunta, "Velmo pregunta:", Botones::SiNo) == Boton::No) {
-            m_p.mensaje(no, "No creo", Botones::Aceptar);
-            m_p.cerrarVentanaPrincipal();
+        if (m_plataforma.mensaje(pregunta, "Velmo pregunta:", Botones::SiNo) == Boton::No) {
+            m_plataforma.mensaje(no, "No creo", Botones::Aceptar);
+            m_plataforma.cerrarVentanaPrincipal();
             return;
         }
-        m_p.mensaje(si, "Creo en Dios y en el Diablo", Botones::Aceptar);
+        m_plataforma.mensaje(si, "Creo en Dios y en el Diablo", Botones::Aceptar);
     }
     fncSeleccionarAlma();
-    m_p.enfocar(Control::txtPeticion);
+    m_plataforma.enfocar(Control::txtPeticion);
 }
 
 void Velmo::mnuSalir_Click() {
-    m_p.cerrarVentanaPrincipal();
+    m_plataforma.cerrarVentanaPrincipal();
 }
 
 void Velmo::cmdSalir_Click() {
-    m_p.cerrarTodas();
+    m_plataforma.cerrarTodas();
 }
 
 void Velmo::mnuVerImagen_Click() {
-    const bool visible = m_p.visible(Control::pctLogo);
-    m_p.fijarTexto(Control::mnuVerImagen, visible ? "Ver Imagen" : "Ocultar Imagen");
-    m_p.mostrar(Control::pctLogo, !visible);
+    const bool visible = m_plataforma.visible(Control::pctLogo);
+    m_plataforma.fijarTexto(Control::mnuVerImagen, visible ? "Ver Imagen" : "Ocultar Imagen");
+    m_plataforma.mostrar(Control::pctLogo, !visible);
 }
 
 void Velmo::tmrFocus_Timer() {
-    m_p.habilitarTemporizador(Temporizador::tmrFocus, false);
-    m_p.fijarIntervalo(Temporizador::tmrFocus, 0);
+    m_plataforma.habilitarTemporizador(Temporizador::tmrFocus, false);
+    m_plataforma.fijarIntervalo(Temporizador::tmrFocus, 0);
     // The button may have been disabled since the answer (the statistics
     // command of a question asked within the two seconds): focusing a
     // disabled control would be a failure of the platform.
-    if (m_p.habilitado(Control::cmdNuevaPregunta)) {
-        m_p.enfocar(Control::cmdNuevaPregunta);
+    if (m_plataforma.habilitado(Control::cmdNuevaPregunta)) {
+        m_plataforma.enfocar(Control::cmdNuevaPregunta);
     }
 }
 
 void Velmo::txtPeticion_GotFocus() {
-    m_p.vaciarPortapapeles();
+    m_plataforma.vaciarPortapapeles();
 }
 
 void Velmo::txtPregunta_GotFocus() {
-    m_p.vaciarPortapapeles();
+    m_plataforma.vaciarPortapapeles();
 }
 
 void Velmo::fncSeleccionarAlma() {
     using namespace textos;
     if (azar(8) != 1) {
-        m_e.NombreAlma = NombreAlmaPorDefecto;
+        m_estado.NombreAlma = NombreAlmaPorDefecto;
         return;
     }
     const int s = azar(31);
     if (s <= 15) {
         const int t = azar(14);
         const int u = azar(5);
-        m_e.NombreAlma = std::string(AlmaInicio) + std::string(AlmaMedios[t]) + std::string(AlmaFinales[u]);
+        m_estado.NombreAlma = std::string(AlmaInicio) + std::string(AlmaMedios[t]) + std::string(AlmaFinales[u]);
     } else if (s <= 20) {
         const int t = azar(5);
         const int u = azar(5);
-        m_e.NombreAlma = std::string(Alma2Primeros[t]) + std::string(Alma2Finales[u]);
+        m_estado.NombreAlma = std::string(Alma2Primeros[t]) + std::string(Alma2Finales[u]);
     } else if (s <= 23) {
-        m_e.NombreAlma = std::string(Alma3Primeros[azar(5)]) + std::string(Alma3Final);
+        m_estado.NombreAlma = std::string(Alma3Primeros[azar(5)]) + std::string(Alma3Final);
     } else if (s <= 26) {
-        m_e.NombreAlma = AlmasEnteras[1];
+        m_estado.NombreAlma = AlmasEnteras[1];
     } else if (s <= 28) {
-        m_e.NombreAlma = AlmasEnteras[2];
+        m_estado.NombreAlma = AlmasEnteras[2];
     } else if (s <= 30) {
-        m_e.NombreAlma = AlmasEnteras[3];
+        m_estado.NombreAlma = AlmasEnteras[3];
     } else {
-        m_e.NombreAlma = AlmasEnteras[4];
+        m_estado.NombreAlma = AlmasEnteras[4];
     }
     if (azar(3) == 1) {
         // The status line then goes straight to its second message.
-        m_p.fijarIntervalo(Temporizador::tmrMensaje, azar(3800));
-        m_e.PasoMensaje = 1;
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(3800));
+        m_estado.PasoMensaje = 1;
     }
 }
 
 void Velmo::tmrMensaje_Timer() {
-    sumar(m_e.PasoMensaje, 1);
-    if (m_e.PasoMensaje == 1) {
-        m_p.fijarIntervalo(Temporizador::tmrMensaje, azar(5000));
+    sumar(m_estado.PasoMensaje, 1);
+    if (m_estado.PasoMensaje == 1) {
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(5000));
     }
-    switch (m_e.PasoMensaje) {
+    switch (m_estado.PasoMensaje) {
     case 1:
-        m_p.fijarTexto(Control::lblInfo, kBuscando);
+        m_plataforma.fijarTexto(Control::lblInfo, kBuscando);
         break;
     case 2:
-        m_p.fijarTexto(Control::lblInfo, kConectando);
+        m_plataforma.fijarTexto(Control::lblInfo, kConectando);
         break;
     case 3:
-        m_p.fijarTexto(Control::lblInfo, "");
-        m_p.fijarIntervalo(Temporizador::tmrMensaje, 0);
+        m_plataforma.fijarTexto(Control::lblInfo, "");
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, 0);
         break;
     default:
         break;
@@ -166,12 +166,12 @@ void Velmo::tmrMensaje_Timer() {
 void Velmo::mnuLeerOracion_Click() {
     // The clock is read in whole seconds, so d can differ by one from the time
     // the box really stayed open; across midnight it is negative.
-    const auto t1 = static_cast<long>(std::floor(m_p.segundosDelDia()));
-    if (m_p.mensaje(kOracionMenu.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) !=
+    const auto t1 = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
+    if (m_plataforma.mensaje(kOracionMenu.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) !=
         Boton::Aceptar) {
         return;
     }
-    const auto t2 = static_cast<long>(std::floor(m_p.segundosDelDia()));
+    const auto t2 = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
     const long d = t2 - t1;
     int umbral = 0; // the draw of 4 starts the messages when it is at most this
     if (d >= 21) {
@@ -182,8 +182,8 @@ void Velmo::mnuLeerOracion_Click() {
         umbral = 1;
     }
     if (umbral > 0 && azar(4) <= umbral) {
-        m_p.fijarIntervalo(Temporizador::tmrMensaje, azar(3000));
-        m_e.PasoMensaje = 0;
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(3000));
+        m_estado.PasoMensaje = 0;
     }
 }
 

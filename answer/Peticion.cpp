@@ -25,15 +25,15 @@ void aplicarTecla(std::string& caja, int k) {
 }
 
 void Velmo::txtPeticion_KeyPress(int& k) {
-    EstadoSesion& e = m_e;
+    EstadoSesion& e = m_estado;
     if (e.PosPeticion == 1) {
         k = ansi::mayuscula(k);
     }
 
     if (k == kDosPuntos) {
-        m_p.fondoSistema(Control::txtPregunta, true);
-        m_p.habilitar(Control::txtPregunta, true);
-        m_p.enfocar(Control::txtPregunta);
+        m_plataforma.fondoSistema(Control::txtPregunta, true);
+        m_plataforma.habilitar(Control::txtPregunta, true);
+        m_plataforma.enfocar(Control::txtPregunta);
         return;
     }
 
@@ -95,7 +95,7 @@ void Velmo::fncDetectarRespuesta() {
     // Strips from the end of the hidden text every character that equals the
     // character of the short petition shown in its place, assuming the
     // capture was opened by the very first key.
-    std::string& r = m_e.Respuesta;
+    std::string& r = m_estado.Respuesta;
     while (!r.empty()) {
         const std::size_t i = r.size();
         if (i < kFraseCorta.size() && r[i - 1] == kFraseCorta[i]) {

@@ -21,19 +21,19 @@ constexpr std::array<std::string_view, 9> kFragmentos = {"vel", "lmo", "fav", "v
 
 void Velmo::txtPregunta_KeyPress(int& k) {
     if (k == kRetroceso) {
-        if (m_e.LargoPregunta > 0) {
-            sumar(m_e.LargoPregunta, -1);
+        if (m_estado.LargoPregunta > 0) {
+            sumar(m_estado.LargoPregunta, -1);
         }
     } else {
-        sumar(m_e.LargoPregunta, 1);
+        sumar(m_estado.LargoPregunta, 1);
     }
-    if (m_e.LargoPregunta == 1) {
+    if (m_estado.LargoPregunta == 1) {
         k = ansi::mayuscula(k);
     }
     if (k != kInterrogacion) {
         return;
     }
-    if (m_e.EstadoTruco > 0) {
+    if (m_estado.EstadoTruco > 0) {
         rutaOculta();
     } else {
         rutaAnalisis();
@@ -42,27 +42,27 @@ void Velmo::txtPregunta_KeyPress(int& k) {
 }
 
 void Velmo::rutaOculta() {
-    if (m_e.EstadoTruco == 1 && !m_e.Respuesta.empty()) {
+    if (m_estado.EstadoTruco == 1 && !m_estado.Respuesta.empty()) {
         fncDetectarRespuesta();
     }
-    m_e.PreguntasSinTruco = 0;
-    sumar(m_e.CantPregTruco, 1);
+    m_estado.PreguntasSinTruco = 0;
+    sumar(m_estado.CantPregTruco, 1);
 }
 
 void Velmo::rutaAnalisis() {
-    sumar(m_e.PreguntasSinTruco, 1);
+    sumar(m_estado.PreguntasSinTruco, 1);
 
-    const std::string peticion = ansi::enMinusculas(m_p.texto(Control::txtPeticion));
+    const std::string peticion = ansi::enMinusculas(m_plataforma.texto(Control::txtPeticion));
     const auto fragmentos = std::count_if(kFragmentos.begin(), kFragmentos.end(), [&](std::string_view f) {
         return peticion.find(f) != std::string::npos;
     });
     const bool PeticionCoherente = fragmentos > 4;
 
-    const std::string pregunta = m_p.texto(Control::txtPregunta);
+    const std::string pregunta = m_plataforma.texto(Control::txtPregunta);
     std::string copia = pregunta;
     const std::string PreguntaGeneral = fncGeneralizar(copia);
     bool PreguntaCoherente = true;
-    if (pregunta.size() < kLargoMinimo || m_e.CantPalabras == 1 || m_e.MaxConsonantes > 4) {
+    if (pregunta.size() < kLargoMinimo || m_estado.CantPalabras == 1 || m_estado.MaxConsonantes > 4) {
         PreguntaCoherente = false;
     }
     if (std::any_of(textos::PalabrasDePregunta.begin(), textos::PalabrasDePregunta.end(),
@@ -82,56 +82,56 @@ void Velmo::rutaAnalisis() {
         }
     } else if (PeticionCoherente) {
         fncResponderPreguntaIncoherente();
-        sumar(m_e.CantPregNoValidas, 1);
+        sumar(m_estado.CantPregNoValidas, 1);
     } else if (PreguntaCoherente) {
         fncResponderPeticionIncoherente();
-        sumar(m_e.CantPeticionesIncoherentes, 1);
-        sumar(m_e.CantPregNoValidas, 1);
+        sumar(m_estado.CantPeticionesIncoherentes, 1);
+        sumar(m_estado.CantPregNoValidas, 1);
     } else {
         fncResponderPetYPregIncoherente();
-        sumar(m_e.CantPregNoValidas, 1);
+        sumar(m_estado.CantPregNoValidas, 1);
     }
 }
 
 void Velmo::revelar() {
-    m_e.NombreAlma = fncDecodificar(m_e.NombreAlma);
-    if (m_e.EstadoTruco == 0) {
-        m_e.Respuesta = fncDecodificar(m_e.Respuesta);
+    m_estado.NombreAlma = fncDecodificar(m_estado.NombreAlma);
+    if (m_estado.EstadoTruco == 0) {
+        m_estado.Respuesta = fncDecodificar(m_estado.Respuesta);
     }
-    std::string& r = m_e.Respuesta;
+    std::string& r = m_estado.Respuesta;
     if (r.empty() || (r.back() != '.' && r.back() != '?')) {
         r += '.';
     }
-    std::string rotulo = m_e.NombreAlma;
+    std::string rotulo = m_estado.NombreAlma;
     rotulo += static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(r.front())));
     rotulo.append(r, 1);
-    m_p.fijarTexto(Control::lblRespuesta, rotulo);
+    m_plataforma.fijarTexto(Control::lblRespuesta, rotulo);
 
-    if (m_p.habilitado(Control::cmdNuevaPregunta)) {
-        m_p.enfocar(Control::cmdFocus);
-        m_p.fijarIntervalo(Temporizador::tmrFocus, 2000);
-        m_p.habilitarTemporizador(Temporizador::tmrFocus, true);
+    if (m_plataforma.habilitado(Control::cmdNuevaPregunta)) {
+        m_plataforma.enfocar(Control::cmdFocus);
+        m_plataforma.fijarIntervalo(Temporizador::tmrFocus, 2000);
+        m_plataforma.habilitarTemporizador(Temporizador::tmrFocus, true);
     }
-    m_p.habilitar(Control::txtPeticion, false);
-    m_p.habilitar(Control::txtPregunta, false);
+    m_plataforma.habilitar(Control::txtPeticion, false);
+    m_plataforma.habilitar(Control::txtPregunta, false);
 }
 
 void Velmo::tmrSuspenso_Timer() {
-    if (m_p.texto(Control::txtPeticion).empty()) {
+    if (m_plataforma.texto(Control::txtPeticion).empty()) {
         return;
     }
-    if (m_e.PasoSuspenso < 40) {
-        m_e.Respuesta += '.';
-        m_p.fijarTexto(Control::lblRespuesta, m_e.NombreAlma + m_e.Respuesta);
-    } else if (m_e.PasoSuspenso < 42) {
-        m_e.Respuesta.clear();
-        m_p.fijarTexto(Control::lblRespuesta, m_e.NombreAlma);
+    if (m_estado.PasoSuspenso < 40) {
+        m_estado.Respuesta += '.';
+        m_plataforma.fijarTexto(Control::lblRespuesta, m_estado.NombreAlma + m_estado.Respuesta);
+    } else if (m_estado.PasoSuspenso < 42) {
+        m_estado.Respuesta.clear();
+        m_plataforma.fijarTexto(Control::lblRespuesta, m_estado.NombreAlma);
     } else {
-        m_p.fijarIntervalo(Temporizador::tmrSuspenso, 0);
-        fncResponderPreguntaFrecuente(m_e.TemaSuspenso);
-        m_p.fijarTexto(Control::lblRespuesta, fncDecodificar(m_e.NombreAlma) + fncDecodificar(m_e.Respuesta));
+        m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, 0);
+        fncResponderPreguntaFrecuente(m_estado.TemaSuspenso);
+        m_plataforma.fijarTexto(Control::lblRespuesta, fncDecodificar(m_estado.NombreAlma) + fncDecodificar(m_estado.Respuesta));
     }
-    sumar(m_e.PasoSuspenso, 1);
+    sumar(m_estado.PasoSuspenso, 1);
 }
 
 } // namespace auguron

@@ -7,30 +7,30 @@ void Velmo::fncResponderPreguntaOrdinaria() {
     // Values 1 to 8 pick the first four replies two by two, so those come
     // twice as often; 9 to 49 pick replies 5 to 45.
     const int n = azar(49);
-    m_e.Respuesta = textos::RespuestasOrdinarias[n <= 8 ? (n + 1) / 2 : n - 4];
-    sumar(m_e.CantOtrasPreguntas, 1);
+    m_estado.Respuesta = textos::RespuestasOrdinarias[n <= 8 ? (n + 1) / 2 : n - 4];
+    sumar(m_estado.CantOtrasPreguntas, 1);
 }
 
 void Velmo::fncResponderPeticionIncoherente() {
     // The last three replies, and the replies for a wrong petition and
     // question, only come once the user has insisted four times.
-    const int n = azar(m_e.CantPeticionesIncoherentes < 4 ? 5 : 15);
+    const int n = azar(m_estado.CantPeticionesIncoherentes < 4 ? 5 : 15);
     if (n <= 5) {
-        m_e.Respuesta = textos::RespuestasPeticionMala[n];
+        m_estado.Respuesta = textos::RespuestasPeticionMala[n];
     } else if (n <= 11) {
-        m_e.Respuesta = textos::RespuestasPeticionMala[6 + (n - 6) / 2];
+        m_estado.Respuesta = textos::RespuestasPeticionMala[6 + (n - 6) / 2];
     } else {
         fncResponderPetYPregIncoherente();
     }
 }
 
 void Velmo::fncResponderPreguntaIncoherente() {
-    m_e.Respuesta = textos::RespuestasPreguntaMala[azar(11)];
+    m_estado.Respuesta = textos::RespuestasPreguntaMala[azar(11)];
 }
 
 void Velmo::fncResponderPetYPregIncoherente() {
     const int n = azar(14);
-    m_e.Respuesta = textos::RespuestasPetYPregMalas[n <= 12 ? n : 13];
+    m_estado.Respuesta = textos::RespuestasPetYPregMalas[n <= 12 ? n : 13];
 }
 
 } // namespace auguron

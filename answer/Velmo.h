@@ -17,14 +17,14 @@ class Velmo {
 public:
     Velmo(Plataforma& plataforma, FuenteAleatoria& azar);
 
-    EstadoSesion& estado() { return m_e; }
-    const EstadoSesion& estado() const { return m_e; }
+    EstadoSesion& estado() { return m_estado; }
+    const EstadoSesion& estado() const { return m_estado; }
 
     // Read access for the statistics window.
-    Entero cantPregTruco() const { return m_e.CantPregTruco; }
-    Entero cantPregFrecuentes() const { return m_e.CantPregFrecuentes; }
-    Entero cantPregNoValidas() const { return m_e.CantPregNoValidas; }
-    Entero cantOtrasPreguntas() const { return m_e.CantOtrasPreguntas; }
+    Entero cantPregTruco() const { return m_estado.CantPregTruco; }
+    Entero cantPregFrecuentes() const { return m_estado.CantPregFrecuentes; }
+    Entero cantPregNoValidas() const { return m_estado.CantPregNoValidas; }
+    Entero cantOtrasPreguntas() const { return m_estado.CantOtrasPreguntas; }
 
     // Start-up and the new-question reset. Form_Load answers false when the
     // prayer was refused: the main window must then close without showing.
@@ -86,9 +86,9 @@ private:
     void responderTema10006();
     void responderEstadisticas();
 
-    Plataforma& m_p;
+    Plataforma& m_plataforma;
     FuenteAleatoria& m_azar;
-    EstadoSesion m_e;
+    EstadoSesion m_estado;
 };
 
 // Applies a key to a one-line text box whose caret stays at the end: code 8

@@ -44,7 +44,7 @@ constexpr void agregar(Tabla<C, N>& t, std::size_t& i, const char8_t (&lit)[M], 
     }
     const std::size_t desde = t.inicio[i];
     for (std::size_t j = 0; j < largo; ++j) {
-        t.datos[desde + j] = cifrar ? cifrarCaracter(bytes[j]) : bytes[j];
+        t.datos[desde + j] = cifrar ? codificarCaracter(bytes[j]) : bytes[j];
     }
     t.inicio[++i] = desde + largo;
 }

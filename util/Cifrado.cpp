@@ -5,7 +5,7 @@ namespace auguron {
 std::string fncCodificar(std::string_view Origen) {
     std::string r(Origen);
     for (char& c : r) {
-        c = cifrarCaracter(c);
+        c = codificarCaracter(c);
     }
     return r;
 }
@@ -13,7 +13,7 @@ std::string fncCodificar(std::string_view Origen) {
 std::string fncDecodificar(std::string_view Origen) {
     std::string r(Origen);
     for (char& c : r) {
-        c = descifrarCaracter(c);
+        c = decodificarCaracter(c);
     }
     return r;
 }

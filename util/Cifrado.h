@@ -12,10 +12,10 @@ namespace auguron {
 
 inline constexpr int kDesplazamiento = 58;
 
-constexpr char cifrarCaracter(char c) {
+constexpr char codificarCaracter(char c) {
     return static_cast<char>((static_cast<unsigned char>(c) + kDesplazamiento) & 0xFF);
 }
-constexpr char descifrarCaracter(char c) {
+constexpr char decodificarCaracter(char c) {
     return static_cast<char>((static_cast<unsigned char>(c) + 256 - kDesplazamiento) & 0xFF);
 }
 
