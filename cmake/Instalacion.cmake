@@ -68,5 +68,4 @@ if(AUGURON_TESTS)
 exec appstreamcli validate --no-net --pedantic \"$0\"" ${AUGURON_METAINFO})
     set_tests_properties(metainfo_appstream PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
 
-    include(${CMAKE_CURRENT_SOURCE_DIR}/tests/capturas.cmake)
 endif()

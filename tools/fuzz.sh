@@ -14,7 +14,7 @@ corridas=${1:-1000000}
 shift || true
 dir=${AUGURON_FUZZ_DIR:-$raiz/build/fuzz} # where it builds, keeps the corpus and the findings
 
-bash "$raiz/tools/preparar.sh" clang libclang-rt-dev
+bash "$raiz/tools/preparar.sh" fuzz
 
 cmake -S "$raiz" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DAUGURON_FUZZ=ON >/dev/null

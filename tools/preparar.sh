@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Auguron need, if any
-# is missing, and those named as arguments (tools of a single script). Safe to
-# run again: it only calls apt-get when something is absent.
+# Installs the Debian packages that one job needs, if any is missing:
+#   preparar.sh ejecutar   build and run the program
+#   preparar.sh probar     build the program and run its tests
+#   preparar.sh capturas   take the screenshots (an X server, xdotool, ImageMagick)
+#   preparar.sh fuzz       fuzz the logic with libFuzzer (clang)
+# Safe to run again: it only calls apt-get when something is absent.
 set -euo pipefail
 
-paquetes=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core xvfb xdotool x11-utils x11-xserver-utils imagemagick appstream desktop-file-utils strace "$@")
+compilar=(g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+case "${1:-}" in
+ejecutar) paquetes=("${compilar[@]}") ;;
+probar) paquetes=("${compilar[@]}" libgtest-dev appstream desktop-file-utils) ;;
+capturas) paquetes=("${compilar[@]}" xvfb xdotool x11-utils x11-xserver-utils imagemagick) ;;
+fuzz) paquetes=("${compilar[@]}" libgtest-dev clang libclang-rt-dev) ;;
+*)
+    echo "uso: $0 ejecutar|probar|capturas|fuzz" >&2
+    exit 2
+    ;;
+esac
 
 faltan=()
 for p in "${paquetes[@]}"; do
