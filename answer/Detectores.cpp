@@ -1,58 +1,54 @@
 #include "answer/Velmo.h"
 #include "texts/Claves.h"
 
-#include <algorithm>
-#include <span>
+#include <array>
 
 namespace auguron {
 
 namespace {
-// Exact search of enciphered keywords in the enciphered question: the cipher
-// maps character to character, so this is the plain-text search.
-bool alguna(const std::string& Pregunta, const textos::Lista& claves) {
-    return std::any_of(claves.begin(), claves.end(),
-                       [&](std::string_view c) { return Pregunta.find(c) != std::string::npos; });
-}
 
+using namespace textos;
+
+// A specific question: one of its keywords occurs and none of its excluding
+// ones. The conditions are tried in this order; the first that holds wins.
+struct Puntual {
+    Entero codigo;
+    Lista claves;
+    Lista excluye;
+};
+
+constexpr Vistas<0> kNinguna{};
+
+constexpr std::array<Puntual, 9> kPuntuales{{
+    {10001, lista<Claves10001>, lista<Excluye10001>},
+    {10002, lista<Claves10002>, lista<Excluye10002>},
+    {10003, lista<Claves10003>, lista<Excluye10003>},
+    {10004, lista<Claves10004>, Lista{kNinguna}},
+    {10005, lista<Claves10005>, Lista{kNinguna}},
+    {10006, lista<Claves10006>, lista<Excluye10006>},
+    {10007, lista<Claves10007>, Lista{kNinguna}},
+    {10008, lista<Claves10008>, lista<Excluye10008>},
+    {10009, lista<Claves10009>, Lista{kNinguna}},
+}};
+
+// The value of the first group of a family that matches, or 0.
 template <std::size_t N>
-Entero primerGrupo(const std::string& Pregunta, const std::array<textos::Lista, N>& grupos, int valor) {
+int primerGrupo(const std::string& Pregunta, const std::array<Lista, N>& grupos, int valor) {
     for (std::size_t i = 0; i < N; ++i) {
-        if (alguna(Pregunta, grupos[i])) {
-            return static_cast<Entero>(valor * static_cast<int>(i + 1));
+        if (algunaEn(grupos[i], Pregunta)) {
+            return valor * static_cast<int>(i + 1);
         }
     }
     return 0;
 }
+
 } // namespace
 
 Entero Velmo::fncDetectarPreguntaPuntual(const std::string& Pregunta) {
-    using namespace textos;
-    if (alguna(Pregunta, Claves10001) && !alguna(Pregunta, Excluye10001)) {
-        return 10001;
-    }
-    if (alguna(Pregunta, Claves10002) && !alguna(Pregunta, Excluye10002)) {
-        return 10002;
-    }
-    if (alguna(Pregunta, Claves10003) && !alguna(Pregunta, Excluye10003)) {
-        return 10003;
-    }
-    if (alguna(Pregunta, Claves10004)) {
-        return 10004;
-    }
-    if (alguna(Pregunta, Claves10005)) {
-        return 10005;
-    }
-    if (alguna(Pregunta, Claves10006) && !alguna(Pregunta, Excluye10006)) {
-        return 10006;
-    }
-    if (alguna(Pregunta, Claves10007)) {
-        return 10007;
-    }
-    if (alguna(Pregunta, Claves10008) && !alguna(Pregunta, Excluye10008)) {
-        return 10008;
-    }
-    if (alguna(Pregunta, Claves10009)) {
-        return 10009;
+    for (const Puntual& p : kPuntuales) {
+        if (algunaEn(p.claves, Pregunta) && !algunaEn(p.excluye, Pregunta)) {
+            return p.codigo;
+        }
     }
     return 0;
 }

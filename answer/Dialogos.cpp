@@ -1,3 +1,4 @@
+#include "texts/Dialogos.h"
 #include "answer/Velmo.h"
 #include "texts/Frecuentes.h"
 #include "util/Cifrado.h"
@@ -14,7 +15,6 @@ constexpr auto kOracion = plano(u8"        Lee en voz alta la siguiente oración
                                 u8"               Et ánima mea non requiem,\r"
                                 u8"                  sae córpore, sae crucis.\r"
                                 u8"                     Emoc al es olbaid le.");
-constexpr auto kTituloOracion = plano(u8"Oración");
 
 constexpr Entero kTema404Cerrado = 25;
 constexpr int kSuspenso10006 = 200; // ms between two dots
@@ -25,20 +25,20 @@ void Velmo::responderOfrecimiento() {
     std::string& r = m_estado.Respuesta;
     const Entero visitas = m_estado.CantTema404;
     if (visitas == 0) {
-        r = Tema404Primera[azar(4)];
+        r = Tema404Primera[azar(Tema404Primera.size())];
     } else if (visitas >= kTema404Cerrado) {
         fncResponderTemaRepetido();
-    } else if (m_plataforma.mensaje(kConsulta.vista(), "Consulta", Botones::SiNo) == Boton::No) {
-        r = Tema404NoQuiere[azar(2)];
-    } else if (m_plataforma.mensaje(kOfrecimiento.vista(), "Ofrecimiento", Botones::SiNo) == Boton::No) {
-        const int n = azar(5);
+    } else if (m_plataforma.mensaje(kConsulta, "Consulta", Botones::SiNo) == Boton::No) {
+        r = Tema404NoQuiere[azar(Tema404NoQuiere.size())];
+    } else if (m_plataforma.mensaje(kOfrecimiento, "Ofrecimiento", Botones::SiNo) == Boton::No) {
+        // The first reply is drawn twice as often.
+        const int n = azar(Tema404NoVende.size() + 1);
         r = Tema404NoVende[n <= 2 ? 1 : n - 1];
-    } else if (m_plataforma.mensaje(kOracion.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) ==
-               Boton::Aceptar) {
+    } else if (m_plataforma.mensaje(kOracion, kTituloOracion, Botones::AceptarCancelar) == Boton::Aceptar) {
         r = Tema404Reza;
         m_estado.CantTema404 = kTema404Cerrado;
     } else {
-        const int n = azar(4);
+        const int n = azar(Tema404NoReza.size() + 1);
         r = Tema404NoReza[n <= 2 ? 1 : n - 1];
     }
     sumar(m_estado.CantTema404, 1);
@@ -61,14 +61,15 @@ void Velmo::responderGrupo807() {
     } else if (n <= 7) {
         // After the first three-piece reply the suspense answers become possible.
         m_estado.RangoExtraTema807 = 4;
-        const int apertura = azar(4);
+        // Half the three-piece replies have no opening.
+        const int apertura = azar(Tema807Aperturas.size() + 2);
         r = apertura <= 2 ? std::string() : std::string(Tema807Aperturas[apertura - 2]);
-        r += Tema807Medios[azar(2)];
-        r += Tema807Cierres[azar(4)];
+        r += Tema807Medios[azar(Tema807Medios.size())];
+        r += Tema807Cierres[azar(Tema807Cierres.size())];
     } else if (n <= 9) {
-        r = Tema807Breves[azar(5)];
+        r = Tema807Breves[azar(Tema807Breves.size())];
     } else {
-        const int v = azar(3);
+        const int v = azar(Tema807PiezasA.size());
         r = Tema807PiezasA[v];
         r += Tema807Separador;
         r += Tema807PiezasB[v];
@@ -89,11 +90,11 @@ void Velmo::responderTema10006() {
     if (m_estado.YaTema10006) {
         fncResponderTemaRepetido();
     } else if (m_estado.SuspensoActivo) {
-        m_estado.Respuesta = Tema10006Finales[azar(3) == 1 ? 1 : 2];
+        m_estado.Respuesta = Tema10006Finales[azar(Tema10006Finales.size() + 1) == 1 ? 1 : 2];
         m_estado.YaTema10006 = true;
         m_estado.TemaSuspenso = 0;
     } else {
-        m_estado.Respuesta = Tema10006Primeras[azar(3)];
+        m_estado.Respuesta = Tema10006Primeras[azar(Tema10006Primeras.size())];
         m_estado.PasoSuspenso = 0;
         m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, kSuspenso10006);
         m_estado.TemaSuspenso = 10006;

@@ -3,6 +3,8 @@
 #include "texts/Almas.h"
 #include "util/Cifrado.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <string>
@@ -24,111 +26,83 @@ void Velmo::fncResponderPreguntaFrecuente(Entero TemaPregunta) {
 }
 
 void Velmo::fncResponderObviedad() {
-    m_estado.Respuesta = Obviedades[azar(8)];
+    m_estado.Respuesta = Obviedades[azar(Obviedades.size())];
 }
 
 void Velmo::fncResponderTemaRepetido() {
-    m_estado.Respuesta = TemasRepetidos[azar(6)];
+    m_estado.Respuesta = TemasRepetidos[azar(TemasRepetidos.size())];
 }
 
+namespace {
+
+// Counted topics get their own replies this many times, then only the
+// repeated-topic reply.
+constexpr Entero kVecesAntesDeCansarse = 3;
+
+// A topic answered by one draw over its list. `obvias` more draw values call
+// fncResponderObviedad instead, before the list's values or after them.
+struct FilaSimple {
+    std::array<Entero, 3> codigos; // unused places are 0
+    Lista textos;
+    int obvias = 0;
+    bool obviasPrimero = false;
+};
+
+constexpr std::array<FilaSimple, 20> kFilasSimples{{
+    {{101}, lista<Tema101>},          {{1202}, lista<Tema1202>},      {{1002}, lista<Tema1002>},
+    {{104}, lista<Tema104>},          {{7, 307, 607}, lista<Tema7>},  {{6608}, Lista{Tema6608}},
+    {{509}, lista<Tema509>, 2, true}, {{110}, lista<Tema110>},        {{711}, lista<Tema711>},
+    {{413, 4413}, lista<Tema413>},    {{14, 314}, lista<Tema14>},     {{15, 315}, lista<Tema15>},
+    {{1300}, lista<Tema1300>},        {{5300}, lista<Tema5300>},      {{5500}, lista<Tema5500>},
+    {{10003}, lista<Tema10003>, 2},   {{10004}, lista<Tema10004>},    {{10005}, lista<Tema10005>},
+    {{10008}, lista<Tema10008>, 3},   {{10009}, lista<Tema10009>, 3},
+}};
+
+const FilaSimple* filaSimple(Entero tema) {
+    for (const FilaSimple& f : kFilasSimples) {
+        if (std::find(f.codigos.begin(), f.codigos.end(), tema) != f.codigos.end()) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
 bool Velmo::responderTema(Entero tema) {
+    if (const FilaSimple* fila = filaSimple(tema)) {
+        const int textos = fila->textos.size();
+        if (textos == 1 && fila->obvias == 0) {
+            m_estado.Respuesta = fila->textos[1];
+            return true;
+        }
+        const int n = azar(textos + fila->obvias) - (fila->obviasPrimero ? fila->obvias : 0);
+        if (n >= 1 && n <= textos) {
+            m_estado.Respuesta = fila->textos[n];
+        } else {
+            fncResponderObviedad();
+        }
+        return true;
+    }
     std::string& r = m_estado.Respuesta;
     switch (tema) {
-    case 101:
-        r = Tema101[azar(4)];
-        break;
-    case 1202:
-        r = Tema1202[azar(3)];
-        break;
-    case 1002:
-        r = Tema1002[azar(3)];
-        break;
-    case 104:
-        r = Tema104;
-        break;
-    case 7:
-    case 307:
-    case 607:
-        r = Tema7[azar(6)];
-        break;
-    case 6608:
-        r = Tema6608[azar(5)];
-        break;
-    case 509:
-        if (azar(3) <= 2) {
-            fncResponderObviedad();
-        } else {
-            r = Tema509;
-        }
-        break;
-    case 110:
-        r = Tema110[azar(3)];
-        break;
-    case 711:
-        r = Tema711[azar(2)];
-        break;
-    case 413:
-    case 4413:
-        r = Tema413[azar(2)];
-        break;
-    case 14:
-    case 314:
-        r = Tema14[azar(2)];
-        break;
-    case 15:
-    case 315:
-        r = Tema15[azar(2)];
-        break;
-    case 1300:
-        r = Tema1300[azar(3)];
-        break;
-    case 5300:
-        r = Tema5300[azar(2)];
-        break;
-    case 5500:
-        r = Tema5500[azar(5)];
-        break;
-    case 10003: {
-        const int n = azar(6);
-        if (n <= 4) {
-            r = Tema10003[n];
-        } else {
-            fncResponderObviedad();
-        }
-        break;
-    }
-    case 10004:
-        r = Tema10004[azar(3)];
-        break;
-    case 10005:
-        r = Tema10005[azar(3)];
-        break;
-    case 10008:
-    case 10009: {
-        const int n = azar(5);
-        if (n <= 2) {
-            r = tema == 10008 ? Tema10008[n] : Tema10009[n];
-        } else {
-            fncResponderObviedad();
-        }
-        break;
-    }
     case 5016:
-    case 5616: {
-        r = Tema5016Bases[azar(4)];
-        r += Tema5016Finales[azar(4)];
+    case 5616:
+        r = Tema5016Bases[azar(Tema5016Bases.size())];
+        r += Tema5016Finales[azar(Tema5016Finales.size())];
         break;
-    }
     case 2003:
     case 305:
     case 4005:
     case 4305: {
         // These topics tire: after three replies only the repeated-topic one.
         Entero& veces = tema == 2003 ? m_estado.CantTema2003 : m_estado.CantTema305;
-        if (veces >= 3) {
+        if (veces >= kVecesAntesDeCansarse) {
             fncResponderTemaRepetido();
+        } else if (tema == 2003) {
+            r = Tema2003[azar(Tema2003.size())];
         } else {
-            r = (tema == 2003 ? Tema2003 : Tema305)[azar(3)];
+            r = Tema305[azar(Tema305.size())];
         }
         sumar(veces, 1);
         break;
@@ -187,7 +161,8 @@ void Velmo::responderDigitoDelDia() {
     const std::string D = numeroCifrado(K);
 
     int fila = 0;
-    switch (azar(5)) {
+    // Draws 2 and 3 both take the second row, with label B.
+    switch (azar(Tema706Primeros.size() + 1)) {
     case 1:
         m_estado.NombreAlma = EtiquetaA;
         fila = 1;
@@ -209,15 +184,15 @@ void Velmo::responderDigitoDelDia() {
 
 void Velmo::responderNumerosDeLaSemana() {
     if (m_estado.YaTema712) {
-        const int n = azar(4);
-        if (n <= 3) {
+        const int n = azar(Tema712YaDados.size() + 1);
+        if (n <= Tema712YaDados.size()) {
             m_estado.Respuesta = Tema712YaDados[n];
         } else {
             fncResponderTemaRepetido();
         }
         return;
     }
-    const int n = azar(3);
+    const int n = azar(Tema712.size());
     if (n == 3) {
         m_estado.NombreAlma = EtiquetaA;
     }
@@ -239,7 +214,8 @@ void Velmo::responderNumerosDeLaSemana() {
 }
 
 void Velmo::responderHora() {
-    const int n = azar(5);
+    // Two draws in five tell the time; the others are whole replies.
+    const int n = azar(2 + Tema10001.size());
     if (n >= 3) {
         m_estado.Respuesta = Tema10001[n - 2];
         return;
@@ -254,12 +230,14 @@ void Velmo::responderHora() {
 void Velmo::responderFecha() {
     switch (m_estado.EtapaTema10002) {
     case 0:
+        // Two draws in three refuse to tell the date.
         if (azar(3) <= 2) {
             m_estado.Respuesta = Tema10002Etapa0;
             m_estado.EtapaTema10002 = 1;
         } else {
-            m_estado.Respuesta = std::string(Tema10002AntesFecha) + fncCodificar(m_plataforma.fechaLarga(m_plataforma.hoy())) +
-                            std::string(Tema10002DespuesFecha);
+            m_estado.Respuesta = std::string(Tema10002AntesFecha) +
+                                 fncCodificar(m_plataforma.fechaLarga(m_plataforma.hoy())) +
+                                 std::string(Tema10002DespuesFecha);
         }
         break;
     case 1:
@@ -268,7 +246,7 @@ void Velmo::responderFecha() {
         m_estado.Respuesta = Tema10002Etapa1;
         break;
     default: {
-        const int n = azar(3);
+        const int n = azar(Tema10002Etapa2.size());
         if (n == 3) {
             m_estado.NombreAlma = EtiquetaD;
         }

@@ -1,5 +1,6 @@
 #include "answer/Velmo.h"
 #include "texts/Almas.h"
+#include "texts/Dialogos.h"
 #include "util/Cifrado.h"
 
 #include <cmath>
@@ -7,6 +8,7 @@
 namespace auguron {
 
 namespace {
+using textos::kTituloOracion;
 using textos::plano;
 
 constexpr auto kOracionInicio = plano(u8"Tómense de manos y repitan al unísono esto:\r"
@@ -15,12 +17,17 @@ constexpr auto kOracionInicio = plano(u8"Tómense de manos y repitan al unísono
 constexpr auto kOracionMenu = plano(u8"Tomarse de manos y repetir al unísono:\r"
                                     u8"Laudate omnes gentes laudate, Magnificat en secula\r"
                                     u8"Et anima mea laudate, Magnificat en secula");
-constexpr auto kTituloOracion = plano(u8"Oración");
 constexpr auto kBienvenida = plano(u8"Bienvenido al Sistema Interactivo de Vagulantes.\r"
                                    u8"- A propósito, mi nombre es Velmo...");
 constexpr auto kTituloBienvenida = plano(u8"Buscando vagulantes...");
-constexpr std::string_view kBuscando = "Buscando Vagulantes...";
 constexpr std::string_view kConectando = "Conectando Vagulantes...";
+
+// Status messages: the first comes up to 5 s after start-up and the steps keep
+// that period; a found soul's message up to 3.8 s after the reset, the
+// prayer's up to 3 s after it.
+constexpr int kPeriodoMensajesMs = 5000;
+constexpr int kPeriodoAlmaMs = 3800;
+constexpr int kPeriodoOracionMs = 3000;
 } // namespace
 
 Velmo::Velmo(Plataforma& plataforma, FuenteAleatoria& azar)
@@ -28,18 +35,17 @@ Velmo::Velmo(Plataforma& plataforma, FuenteAleatoria& azar)
     , m_azar(azar) {}
 
 bool Velmo::Form_Load() {
-    if (m_plataforma.mensaje(kOracionInicio.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) !=
-        Boton::Aceptar) {
+    if (m_plataforma.mensaje(kOracionInicio, kTituloOracion, Botones::AceptarCancelar) != Boton::Aceptar) {
         return false;
     }
-    m_plataforma.mensaje(kBienvenida.vista(), kTituloBienvenida.vista(), Botones::Aceptar);
+    m_plataforma.mensaje(kBienvenida, kTituloBienvenida, Botones::Aceptar);
 
     m_estado = EstadoSesion{};
     m_estado.FrasePeticion = kFrasePeticion;
     m_estado.NombreAlma = textos::NombreAlmaPorDefecto;
     m_estado.PosPeticion = 1;
 
-    m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(5000));
+    m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoMensajesMs));
     m_estado.PasoMensaje = 0;
     return true;
 }
@@ -117,15 +123,17 @@ void Velmo::fncSeleccionarAlma() {
     }
     const int s = azar(31);
     if (s <= 15) {
-        const int t = azar(14);
-        const int u = azar(5);
-        m_estado.NombreAlma = std::string(AlmaInicio) + std::string(AlmaMedios[t]) + std::string(AlmaFinales[u]);
+        const int t = azar(AlmaMedios.size());
+        const int u = azar(AlmaFinales.size());
+        m_estado.NombreAlma =
+            std::string(AlmaInicio) + std::string(AlmaMedios[t]) + std::string(AlmaFinales[u]);
     } else if (s <= 20) {
-        const int t = azar(5);
-        const int u = azar(5);
+        const int t = azar(Alma2Primeros.size());
+        const int u = azar(Alma2Finales.size());
         m_estado.NombreAlma = std::string(Alma2Primeros[t]) + std::string(Alma2Finales[u]);
     } else if (s <= 23) {
-        m_estado.NombreAlma = std::string(Alma3Primeros[azar(5)]) + std::string(Alma3Final);
+        m_estado.NombreAlma =
+            std::string(Alma3Primeros[azar(Alma3Primeros.size())]) + std::string(Alma3Final);
     } else if (s <= 26) {
         m_estado.NombreAlma = AlmasEnteras[1];
     } else if (s <= 28) {
@@ -137,7 +145,7 @@ void Velmo::fncSeleccionarAlma() {
     }
     if (azar(3) == 1) {
         // The status line then goes straight to its second message.
-        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(3800));
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoAlmaMs));
         m_estado.PasoMensaje = 1;
     }
 }
@@ -145,11 +153,11 @@ void Velmo::fncSeleccionarAlma() {
 void Velmo::tmrMensaje_Timer() {
     sumar(m_estado.PasoMensaje, 1);
     if (m_estado.PasoMensaje == 1) {
-        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(5000));
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoMensajesMs));
     }
     switch (m_estado.PasoMensaje) {
     case 1:
-        m_plataforma.fijarTexto(Control::lblInfo, kBuscando);
+        m_plataforma.fijarTexto(Control::lblInfo, kBuscandoVagulantes);
         break;
     case 2:
         m_plataforma.fijarTexto(Control::lblInfo, kConectando);
@@ -167,8 +175,7 @@ void Velmo::mnuLeerOracion_Click() {
     // The clock is read in whole seconds, so d can differ by one from the time
     // the box really stayed open; across midnight it is negative.
     const auto t1 = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
-    if (m_plataforma.mensaje(kOracionMenu.vista(), kTituloOracion.vista(), Botones::AceptarCancelar) !=
-        Boton::Aceptar) {
+    if (m_plataforma.mensaje(kOracionMenu, kTituloOracion, Botones::AceptarCancelar) != Boton::Aceptar) {
         return;
     }
     const auto t2 = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
@@ -182,7 +189,7 @@ void Velmo::mnuLeerOracion_Click() {
         umbral = 1;
     }
     if (umbral > 0 && azar(4) <= umbral) {
-        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(3000));
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoOracionMs));
         m_estado.PasoMensaje = 0;
     }
 }

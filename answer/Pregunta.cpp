@@ -12,6 +12,12 @@ namespace {
 constexpr int kRetroceso = 8;
 constexpr int kInterrogacion = '?';
 constexpr std::size_t kLargoMinimo = 9;
+constexpr int kEsperaFocoMs = 2000; // the answer holds the focus this long
+
+// Suspense: a dot on each of the first 40 ticks, the label alone on the next
+// two, the final reply on the 43rd.
+constexpr Entero kTicsConPuntos = 40;
+constexpr Entero kTicFinal = 42;
 
 // Pieces of "Velmo, favor de responder": a petition holding five of them is
 // taken as well formed.
@@ -65,8 +71,7 @@ void Velmo::rutaAnalisis() {
     if (pregunta.size() < kLargoMinimo || m_estado.CantPalabras == 1 || m_estado.MaxConsonantes > 4) {
         PreguntaCoherente = false;
     }
-    if (std::any_of(textos::PalabrasDePregunta.begin(), textos::PalabrasDePregunta.end(),
-                    [&](std::string_view c) { return PreguntaGeneral.find(c) != std::string::npos; })) {
+    if (textos::algunaEn(textos::PalabrasDePregunta, PreguntaGeneral)) {
         PreguntaCoherente = true;
     }
 
@@ -109,7 +114,7 @@ void Velmo::revelar() {
 
     if (m_plataforma.habilitado(Control::cmdNuevaPregunta)) {
         m_plataforma.enfocar(Control::cmdFocus);
-        m_plataforma.fijarIntervalo(Temporizador::tmrFocus, 2000);
+        m_plataforma.fijarIntervalo(Temporizador::tmrFocus, kEsperaFocoMs);
         m_plataforma.habilitarTemporizador(Temporizador::tmrFocus, true);
     }
     m_plataforma.habilitar(Control::txtPeticion, false);
@@ -120,16 +125,17 @@ void Velmo::tmrSuspenso_Timer() {
     if (m_plataforma.texto(Control::txtPeticion).empty()) {
         return;
     }
-    if (m_estado.PasoSuspenso < 40) {
+    if (m_estado.PasoSuspenso < kTicsConPuntos) {
         m_estado.Respuesta += '.';
         m_plataforma.fijarTexto(Control::lblRespuesta, m_estado.NombreAlma + m_estado.Respuesta);
-    } else if (m_estado.PasoSuspenso < 42) {
+    } else if (m_estado.PasoSuspenso < kTicFinal) {
         m_estado.Respuesta.clear();
         m_plataforma.fijarTexto(Control::lblRespuesta, m_estado.NombreAlma);
     } else {
         m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, 0);
         fncResponderPreguntaFrecuente(m_estado.TemaSuspenso);
-        m_plataforma.fijarTexto(Control::lblRespuesta, fncDecodificar(m_estado.NombreAlma) + fncDecodificar(m_estado.Respuesta));
+        m_plataforma.fijarTexto(Control::lblRespuesta,
+                                fncDecodificar(m_estado.NombreAlma) + fncDecodificar(m_estado.Respuesta));
     }
     sumar(m_estado.PasoSuspenso, 1);
 }

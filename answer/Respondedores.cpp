@@ -1,12 +1,14 @@
 #include "answer/Velmo.h"
 #include "texts/Ordinarias.h"
 
+#include <algorithm>
+
 namespace auguron {
 
 void Velmo::fncResponderPreguntaOrdinaria() {
     // Values 1 to 8 pick the first four replies two by two, so those come
     // twice as often; 9 to 49 pick replies 5 to 45.
-    const int n = azar(49);
+    const int n = azar(textos::RespuestasOrdinarias.size() + 4);
     m_estado.Respuesta = textos::RespuestasOrdinarias[n <= 8 ? (n + 1) / 2 : n - 4];
     sumar(m_estado.CantOtrasPreguntas, 1);
 }
@@ -25,12 +27,13 @@ void Velmo::fncResponderPeticionIncoherente() {
 }
 
 void Velmo::fncResponderPreguntaIncoherente() {
-    m_estado.Respuesta = textos::RespuestasPreguntaMala[azar(11)];
+    m_estado.Respuesta = textos::RespuestasPreguntaMala[azar(textos::RespuestasPreguntaMala.size())];
 }
 
 void Velmo::fncResponderPetYPregIncoherente() {
-    const int n = azar(14);
-    m_estado.Respuesta = textos::RespuestasPetYPregMalas[n <= 12 ? n : 13];
+    // The last reply is drawn twice as often.
+    const int n = azar(textos::RespuestasPetYPregMalas.size() + 1);
+    m_estado.Respuesta = textos::RespuestasPetYPregMalas[std::min(n, textos::RespuestasPetYPregMalas.size())];
 }
 
 } // namespace auguron

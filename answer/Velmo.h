@@ -3,6 +3,16 @@
 // The logic of the main window frmVelmo: every handler and every fnc operation
 // of the window that reads or writes the record of the run. The Qt window only
 // translates its events into these calls; tests drive them directly.
+//
+// Where each part lives:
+//   Inicio.cpp        start-up, the new-question reset, menus, soul search, status line
+//   Peticion.cpp      the petition box and the hidden answer
+//   Pregunta.cpp      the question box, the checks, the reveal and the suspense ticks
+//   Generalizar.cpp   normalisation of the question
+//   Detectores.cpp    the specific and the frequent-question detectors
+//   Respondedores.cpp the fallback replies
+//   Frecuentes.cpp    the frequent-topic replies (the table of codes)
+//   Dialogos.cpp      the offer dialogs, the code-807 group, suspense and statistics
 
 #include "platform/Plataforma.h"
 #include "state/EstadoSesion.h"

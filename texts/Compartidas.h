@@ -7,8 +7,8 @@
 
 namespace auguron::textos {
 
-// [0] is ordinary reply 26, [1] is ordinary reply 32.
-inline constexpr auto tCompartidas =
+// [1] is ordinary reply 26, [2] is ordinary reply 32.
+inline constexpr auto Compartidas =
     tabla<60, 60>(u8"ese secreto lo guarda el tiempo, y el tiempo es muy discreto",
                   u8"los hilos del destino están enredados; pregúntame otra noche");
 

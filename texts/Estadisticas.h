@@ -5,14 +5,12 @@
 
 #include "texts/TextoCifrado.h"
 
-#include <string_view>
-
 namespace auguron::textos {
 
-extern const std::string_view RotuloTruco;         // lblTruco, 20
-extern const std::string_view RotuloFrecuentes;    // lblFrecuentes, 21
-extern const std::string_view RotuloMalFormuladas; // lblMalFormuladas, 25
-extern const std::string_view RotuloOtras;         // lblOtras, 16
-extern const std::string_view RotuloTotal;         // lblTotal, 19
+inline constexpr auto RotuloTruco = tabla<20>(u8"Preguntas con truco:");
+inline constexpr auto RotuloFrecuentes = tabla<21>(u8"Preguntas frecuentes:");
+inline constexpr auto RotuloMalFormuladas = tabla<25>(u8"Preguntas mal formuladas:");
+inline constexpr auto RotuloOtras = tabla<16>(u8"Otras preguntas:");
+inline constexpr auto RotuloTotal = tabla<19>(u8"Total de preguntas:");
 
 } // namespace auguron::textos

@@ -1,101 +1,231 @@
 #pragma once
 
-// Replies of the frequent topics and of the specific questions. Comments give
-// each text's length in characters; the draw value k picks text k unless said.
+// Replies of the frequent topics and of the one-off questions (time, date, name,
+// statistics...), grouped by the code that uses them and in the order of its
+// draws. Replies end without their full stop (the reveal adds it) and read well
+// behind any soul label.
 
+#include "texts/Compartidas.h"
 #include "texts/TextoCifrado.h"
-
-#include <string_view>
 
 namespace auguron::textos {
 
-// Plain replies, one list per code (or group of codes).
-extern const Lista Tema101;            // 66, 68, 54, 97
-extern const Lista Tema1202;           // 95, 42, 38
-extern const Lista Tema1002;           // 49, 50, 20
-extern const std::string_view Tema104; // 8
-extern const Lista Tema7;              // 56, 58, 92, 50, 72, 54   (7, 307, 607)
-extern const Lista Tema6608;           // 60, 41, 72, 60, 40; texts 1 and 4 are ordinary replies 32 and 26
-extern const std::string_view Tema509; // 47 (draw 3; 1 and 2 call fncResponderObviedad)
-extern const Lista Tema110;            // 68, 73, 78
-extern const Lista Tema711;            // 57, 21
-extern const Lista Tema413;            // 152, 123   (413, 4413)
-extern const Lista Tema14;             // 168, 103   (14, 314)
-extern const Lista Tema15;             // 69, 56     (15, 315)
-extern const Lista Tema1300;           // 75, 28, 47
-extern const Lista Tema5300;           // 18, 57
-extern const Lista Tema5500;           // 30, 50, 50, 12, 22
-extern const Lista Tema10003;          // 40, 29, 26, 51 (5 and 6 call fncResponderObviedad)
-extern const Lista Tema10004;          // 17, 24, 34
-extern const Lista Tema10005;          // 73, 128, 66
-extern const Lista Tema10008;          // 30, 21 (3 to 5 call fncResponderObviedad)
-extern const Lista Tema10009;          // 74, 33 (3 to 5 call fncResponderObviedad)
+// Plain replies.
+inline constexpr auto Tema101 = tabla<66, 68, 54, 97>(
+    u8"porque si nadie se fuera, yo en el más allá me aburriría muchísimo",
+    u8"para que la vida tenga prisa; sin final, nadie terminaría nunca nada",
+    u8"alguien tiene que hacerme compañía en las noches frías",
+    u8"porque así quedó escrito antes que las estrellas, y créeme, yo intenté borrar esa línea sin éxito");
+inline constexpr auto Tema1202 = tabla<95, 42, 38>(
+    u8"trabaja como hormiga, ahorra como ardilla y no le prestes dinero a tu cuñado; el resto es magia",
+    u8"con trabajo, ingenio y una pizca de suerte", u8"pronto no, aunque de alma ya eres rico");
+inline constexpr auto Tema1002 =
+    tabla<49, 50, 20>(u8"veo monedas en tu camino y un agujero en tu bolsa",
+                      u8"el dinero vendrá cuando dejes de perseguirlo tanto", u8"unas cuantas monedas");
+inline constexpr auto Tema104 = tabla<8>(u8"por algo");
+inline constexpr auto Tema7 = tabla<56, 58, 92, 50, 72, 54>(
+    u8"el amor te encontrará a ti justo cuando menos lo esperes",
+    u8"veo un par de amores de paso y uno que viene para quedarse",
+    u8"veo corazones, flechas y un par de tropiezos; el amor llegará, pero primero aprende a bailar",
+    u8"el amor verdadero llega una vez; el resto, ensayos",
+    u8"no cuentes los amores, cuenta lo que te enseñan; dicho eso, serán varios",
+    u8"el amor anda cerca, pero es tímido y tú nunca lo miras");
+// 6608: texts 2, 3 and 5; texts 1 and 4 are ordinary replies too.
+inline constexpr auto Tema6608Propias =
+    tabla<41, 72, 40>(u8"los necesarios para seguir consintiéndote",
+                      u8"muchos más de los que imaginas; veo su nombre lejos, lejos de mi libreta",
+                      u8"eso no se calcula: se disfruta día a día");
+inline constexpr auto Tema6608 =
+    unir<5>(Compartidas[2], Tema6608Propias[1], Tema6608Propias[2], Compartidas[1], Tema6608Propias[3]);
+inline constexpr auto Tema509 = tabla<47>(u8"tan cierto como que yo estoy muerto y tú aún no");
+inline constexpr auto Tema110 =
+    tabla<68, 73, 78>(u8"porque sientes mucho y eso, aunque duela, es señal de que estás vivo",
+                      u8"el sufrimiento es el precio de querer; lo bueno es que no es para siempre",
+                      u8"porque aún no aprendes a soltar lo que pesa; suéltalo, que se cansan las manos");
+inline constexpr auto Tema711 =
+    tabla<57, 21>(u8"el que llevas los días en que te sientes invencible, ¿no?", u8"el morado, lo sé todo");
+inline constexpr auto Tema413 = tabla<152, 123>(
+    u8"tu cuerpo es más sabio de lo que crees: escúchalo, duerme bien, come verduras de vez en cuando y, "
+    u8"si algo te preocupa, ve al médico, que sabe más que yo",
+    u8"los espíritus no recetamos jarabes; yo veo salud en tu camino, pero para lo demás confía en un buen "
+    u8"médico de carne y hueso");
+inline constexpr auto Tema14 = tabla<168, 103>(
+    u8"por aquí se habla mucho de él, pero nadie lo ha visto de cerca; yo le dejé un recado hace siglos y "
+    u8"todavía espero respuesta, así que no me pidas que te consiga una cita",
+    u8"lo verás cuando te toque, y créeme, no tienes ninguna prisa; mientras tanto, salúdalo desde donde "
+    u8"estés");
+inline constexpr auto Tema15 =
+    tabla<69, 56>(u8"el mundo se terminará, sí, pero mucho después de que hagas tus tareas",
+                  u8"no antes del fin de semana que viene, así que haz planes");
+inline constexpr auto Tema1300 =
+    tabla<75, 28, 47>(u8"antes de lo que crees; abre bien los ojos, porque lo bueno llega disfrazado",
+                      u8"antes de que se acabe el mes", u8"pronto, pero no lo cuentes a nadie, o se asusta");
+inline constexpr auto Tema5300 =
+    tabla<18, 57>(u8"cuando repases más", u8"en el próximo examen, si cambias la siesta por los libros");
+inline constexpr auto Tema5500 = tabla<30, 50, 50, 12, 22>(
+    u8"es verdad, si abres los libros", u8"lo veo escrito en la lista de aprobados, con lápiz",
+    u8"cierto a medias: aprobarás, pero por muy poquitito", u8"muy probable", u8"tan cierto como el sol");
+inline constexpr auto Tema10003 = tabla<40, 29, 26, 51>(
+    u8"tan real como el escalofrío que sentiste", u8"aquí sigo, soplándote la nuca",
+    u8"¿Y quién te está hablando?", u8"existo tanto como tú, solo que yo no pago impuestos");
+inline constexpr auto Tema10004 = tabla<17, 24, 34>(u8"soy Velmo, mortal", u8"Velmo, para lo que pidas",
+                                                    u8"Velmo, que el de vivo ya lo olvidé");
+inline constexpr auto Tema10005 = tabla<73, 128, 66>(
+    u8"dejé de contar al soplar la vela número mil; desde entonces, ya no cumplo",
+    u8"en años de vivo tendría unos trescientos, pero en años de fantasma soy un adolescente; trátame con "
+    u8"cariño y no me traigas pastel",
+    u8"los espíritus no tenemos edad, tenemos solera, como el coñac añejo");
+inline constexpr auto Tema10008 =
+    tabla<30, 21>(u8"la respuesta va en la pregunta", u8"¿Me tomas por novato?");
+inline constexpr auto Tema10009 =
+    tabla<74, 33>(u8"eres quien hace preguntas raras a un espíritu a deshoras; con eso me basta",
+                  u8"mírate al espejo y lo sabrás todo");
 
-// Two-part replies of 5016 and 5616: a base, then an ending.
-extern const Lista Tema5016Bases;   // 21, 21, 22, 31
-extern const Lista Tema5016Finales; // 28, 11, 41, 70
+// Two-part replies: every base reads with every ending, e.g. "aprobarás con un
+// seis" + ", según veo".
+inline constexpr auto Tema5016Bases =
+    tabla<21, 21, 22, 31>(u8"sacarás un ocho justo", u8"aprobarás con un seis", u8"rozarás la nota máxima",
+                          u8"la que merece lo que estudiaste");
+inline constexpr auto Tema5016Finales = tabla<28, 11, 41, 70>(
+    u8", si ese día llegas a tiempo", u8", según veo", u8", aunque ni tu profesor se lo podrá creer",
+    u8", pero no se lo digas al profesor, que no le gustan nada las sorpresas");
 
-// Counted topics: three replies, then the repeated-topic reply.
-extern const Lista Tema2003; // 83, 59, 30
-extern const Lista Tema305;  // 60, 34, 40  (305, 4005, 4305)
+// Counted topics.
+inline constexpr auto Tema2003 = tabla<83, 59, 30>(
+    u8"sí, y más pronto de lo que crees; plancha tu mejor camisa y ensaya tu mejor sonrisa",
+    u8"veo una oficina, una silla que rechina y una jefa que silba", u8"sí, pero no el que te imaginas");
+inline constexpr auto Tema305 =
+    tabla<60, 34, 40>(u8"cuando encuentres a alguien que se ría de tus peores chistes",
+                      u8"no antes de que aprendas a cocinar", u8"cuando llegue el día, ni un minuto antes");
 
 // Alternative labels.
-extern const std::string_view EtiquetaA; // 15
-extern const std::string_view EtiquetaB; // 21
-extern const std::string_view EtiquetaC; // 41
-extern const std::string_view EtiquetaD; // 42
+inline constexpr auto EtiquetaA = tabla<15>(u8"Velmo susurra: ");
+inline constexpr auto EtiquetaB = tabla<21>(u8"Los dados han caído: ");
+inline constexpr auto EtiquetaC = tabla<41>(u8"Velmo, que ya va perdiendo la paciencia: ");
+inline constexpr auto EtiquetaD = tabla<42>(u8"El calendario de la cripta, muy ofendido: ");
 
-// 706, the digit of the day: first piece, " K", last piece. Row 1 goes with
-// label A (draw 1), row 2 with label B (draws 2 and 3), rows 3 and 4 with the
-// default label (draws 4 and 5).
-extern const Lista Tema706Primeros; // 24, 3, 21, 15
-extern const Lista Tema706Ultimos;  // 32, 18, 39, 31
+// 706: first piece + " K" + last piece, e.g. "¡Un" + " 4" + "! Úsalo con cabeza".
+inline constexpr auto Tema706Primeros = tabla<24, 3, 21, 15>(u8"tu cifra de la suerte es", u8"¡Un",
+                                                             u8"hoy la suerte trae el", u8"tu número es el");
+inline constexpr auto Tema706Ultimos =
+    tabla<32, 18, 39, 31>(u8", y no se lo cuentes a nadie más", u8"! Úsalo con cabeza",
+                          u8", y mañana será otro, así que aprovecha", u8", por lo menos hasta medianoche");
 
-// 712, the numbers of the week: a reply followed by " K", then three times
-// the separator and " K".
-extern const Lista Tema712;                     // 42, 36, 64 (the third with label A)
-extern const std::string_view Tema712Separador; // 3
-extern const Lista Tema712YaDados;              // 52, 36, 40 (draw 4 calls fncResponderTemaRepetido)
+// 712: the reply, then " 26" "..." " 21" "..." " 8" "..." " 7", read out slowly:
+// "los números del próximo domingo son: 26... 21... 8... 7".
+inline constexpr auto Tema712 = tabla<42, 36, 64>(
+    u8"apunta bien, porque solo los diré una vez:", u8"los números del próximo domingo son:",
+    u8"estos números vienen del más allá, aunque el boleto lo pagas tú:");
+inline constexpr auto Tema712Separador = tabla<3>(u8"...");
+inline constexpr auto Tema712YaDados =
+    tabla<52, 36, 40>(u8"ya te di esos números; si los perdiste, es cosa tuya",
+                      u8"una vez por noche, no seas codicioso", u8"los números ya los dije; no insistas más");
 
-// 10001, the time: lead-in followed by the time "9:05", or a whole reply.
-extern const std::string_view Tema10001Entrada; // 52
-extern const Lista Tema10001;                   // 25, 36, 125 (draws 3, 4, 5)
+// 10001: the lead-in ends with its blank and the time follows: "…marca 9:05".
+inline constexpr auto Tema10001Entrada = tabla<52>(u8"mi reloj de arena dice una cosa, pero el tuyo marca ");
+inline constexpr auto Tema10001 = tabla<25, 36, 125>(
+    u8"¿No tienes reloj, mortal?", u8"la misma que ayer, a esta misma hora",
+    u8"los espíritus medimos el tiempo en velas derretidas, y hoy ya van tres; mira el rincón de tu "
+    u8"pantalla, que ahí tienes la hora");
 
-// 10002, the staged reply with the date.
-extern const std::string_view Tema10002Etapa0;       // 232
-extern const std::string_view Tema10002AntesFecha;   // 75
-extern const std::string_view Tema10002DespuesFecha; // 40
-extern const std::string_view Tema10002Etapa1;       // 103, with label C
-extern const Lista Tema10002Etapa2;                  // 41, 45, 117 (the third with label D)
+// 10002: the user keeps asking the date. The date stands between the two pieces:
+// "…hoy sería " + "domingo, 6 de diciembre de 2026" + ", si ningún fantasma…".
+inline constexpr auto Tema10002Etapa0 = tabla<232>(
+    u8"¿Para eso me llamas? Los espíritus no usamos calendario: para nosotros todos los días son el mismo "
+    u8"día, larguísimo y aburrido. Mira la esquina de tu pantalla, o asómate a la ventana y pregúntale a un "
+    u8"vecino; yo tengo cosas que hacer");
+inline constexpr auto Tema10002AntesFecha =
+    tabla<75>(u8"según el calendario que tengo clavado en la puerta de mi cripta, hoy sería ");
+inline constexpr auto Tema10002DespuesFecha = tabla<40>(u8", si ningún fantasma le arrancó una hoja");
+inline constexpr auto Tema10002Etapa1 =
+    tabla<103>(u8"¿Otra vez con la fecha? Ya te dije que yo no soy un calendario; "
+               u8"¿acaso tengo cara de almanaque, mortal?");
+inline constexpr auto Tema10002Etapa2 = tabla<41, 45, 117>(
+    u8"la misma de ayer, solo que un día después", u8"pregúntale al calendario, que para eso cuelga",
+    u8"llevo siglos colgado en esta cripta y nadie me mira; tú "
+    u8"prefieres preguntarle al espíritu, así que hoy "
+    u8"es hoy y punto");
 
-// Companions.
-extern const Lista Obviedades;     // 68, 68, 72, 38, 32, 41, 56, 31
-extern const Lista TemasRepetidos; // 41, 38, 54, 28, 32, 17
+// Companions: they must fit any question of their kind.
+inline constexpr auto Obviedades = tabla<68, 68, 72, 38, 32, 41, 56, 31>(
+    u8"la respuesta es tan obvia que hasta me da reparo decirla en voz alta",
+    u8"hasta mi gato fantasma sabría responder a eso, y eso que ya ni habla",
+    u8"eso lo sabe hasta mi abuela, que lleva tres siglos sin salir del panteón",
+    u8"para eso no hace falta ningún espíritu", u8"lo evidente no necesita adivinos",
+    u8"esa pregunta se responde sola, léela bien",
+    u8"¿Me despiertas en el más allá para preguntarme lo obvio?", u8"tan obvio como que el agua moja");
+inline constexpr auto TemasRepetidos = tabla<41, 38, 54, 28, 32, 17>(
+    u8"otra vez lo mismo; pon otro disco, mortal", u8"ya te lo dije, y no me gusta repetirme",
+    u8"insistir no cambia la respuesta, pero sí mi buen humor", u8"eso ya lo vimos, ¿recuerdas?",
+    u8"pregunta algo más, que me aburro", u8"cambiemos de tema");
 
-// 404 and 3304, the offer dialogs.
-extern const Lista Tema404Primera;         // 139, 84, 129, 129
-extern const Lista Tema404NoQuiere;        // 30, 56
-extern const Lista Tema404NoVende;         // 65, 81, 30, 75 (draws 1-2, 3, 4, 5)
-extern const std::string_view Tema404Reza; // 162
-extern const Lista Tema404NoReza;          // 83, 76, 69 (draws 1-2, 3, 4)
+// 404 and 3304: first visit, then the replies of the dialogs.
+inline constexpr auto Tema404Primera = tabla<139, 84, 129, 129>(
+    u8"tu futuro es un libro que todavía se está escribiendo; puedo leer algunas páginas sueltas, pero el "
+    u8"final dependerá de la tinta que uses hoy",
+    u8"veo caminos que se cruzan, puertas que se abren, y otra que se cierra en tus narices",
+    u8"el futuro es como la niebla del cementerio: de lejos parece espesa, pero si caminas hacia ella se "
+    u8"aparta; anda, da el primer paso",
+    u8"te espera algo bueno, algo raro y algo que te hará reír durante años; no te diré el orden exacto, "
+    u8"porque "
+    u8"ya no sería una sorpresa");
+inline constexpr auto Tema404NoQuiere = tabla<30, 56>(
+    u8"entonces, ¿para qué preguntas?", u8"mejor así; hay futuros que es preferible no ver de cerca");
+inline constexpr auto Tema404NoVende = tabla<65, 81, 30, 75>(
+    u8"sabia decisión; tu alma vale más que todo lo que yo pueda decirte",
+    u8"el Diablo se quedará con las ganas, y tú con la duda; a veces es un negocio justo",
+    u8"entonces, no hay trato, mortal",
+    u8"nada es gratis en el más allá; regresa cuando tengas algo mejor que ofrecer");
+// The last line of the prayer, read backwards, says "el diablo se la come".
+inline constexpr auto Tema404Reza = tabla<162>(
+    u8"¡Ja! ¿Leíste al revés la última línea? Dice «el diablo se la come», y acabas de firmar en voz alta: "
+    u8"tu alma ya tiene dueño, así que de tu futuro mejor ni hablemos");
+inline constexpr auto Tema404NoReza =
+    tabla<83, 76, 69>(u8"cobarde, pero prudente; el Diablo no acepta almas que no se atreven a rezar en alto",
+                      u8"sin oración no hay trato; guarda tu alma, que a lo mejor te hace falta luego",
+                      u8"bien hecho: esa oración no era tan inocente como parecía, ni de lejos");
 
 // The code-807 group.
-extern const Lista Tema807Simples;              // 23, 27, 45, 61
-extern const Lista Tema807Aperturas;            // 19, 18 (draws 3 and 4 of the first piece)
-extern const Lista Tema807Medios;               // 23, 24
-extern const Lista Tema807Cierres;              // 11, 10, 11, 8
-extern const Lista Tema807Breves;               // 20, 21, 15, 16, 14
-extern const Lista Tema807PiezasA;              // 21, 26, 29
-extern const Lista Tema807PiezasB;              // 57, 56, 54
-extern const Lista Tema807PiezasC;              // 55, 57, 53
-extern const std::string_view Tema807Separador; // 1
-extern const std::string_view Tema807Cola;      // 30 copies of one character
-extern const Lista Tema807Estados;              // 23, 24, 24 (status line)
-extern const Lista Tema807Finales;              // 20, 21, 21
+inline constexpr auto Tema807Simples =
+    tabla<23, 27, 45, 61>(u8"alguien a quien conoces", u8"mucho antes de lo que crees",
+                          u8"esa persona te mira a escondidas todo el rato",
+                          u8"su nombre está escrito en la última hoja de tu agenda, míralo");
+// Three pieces, the opening may be missing: "según mis cartas, " +
+// "hay quien suspira por ti" + " en secreto".
+inline constexpr auto Tema807Aperturas = tabla<19, 18>(u8"si no me equivoco, ", u8"según mis cartas, ");
+inline constexpr auto Tema807Medios =
+    tabla<23, 24>(u8"alguien te quiere mucho", u8"hay quien suspira por ti");
+inline constexpr auto Tema807Cierres =
+    tabla<11, 10, 11, 8>(u8" en secreto", u8" de verdad", u8" y lo sabes", u8" y punto");
+inline constexpr auto Tema807Breves =
+    tabla<20, 21, 15, 16, 14>(u8"pregúntale sin miedo", u8"tu corazón ya lo sabe", u8"sí, y muchísimo",
+                              u8"eso está cantado", u8"pronto, pronto");
+// Suspense: A + "…" + B + "…" + C + "…" + thirty dashes, the voice breaking up
+// just before the name; the timer's dots follow, then the final reply of the
+// same variant finishes the sentence.
+inline constexpr auto Tema807PiezasA = tabla<21, 26, 29>(
+    u8"ya lo veo en la bruma", u8"a ver, concéntrate conmigo", u8"silencio: hablan los difuntos");
+inline constexpr auto Tema807PiezasB =
+    tabla<57, 56, 54>(u8" es alguien que te conoce bien, y te mira cuando no miras",
+                      u8" veo unos ojos que se encienden cada vez que apareces tú",
+                      u8" dicen que esa persona vive más cerca de lo que creías");
+inline constexpr auto Tema807PiezasC =
+    tabla<55, 57, 53>(u8" y su nombre empieza por una letra que brilla, la letra",
+                      u8" y oigo un nombre que suena a canción, se llama, se llama",
+                      u8" y que si la buscas esta tarde, la vas a encontrar en");
+inline constexpr auto Tema807Separador = tabla<1>(u8"…");
+inline constexpr auto Tema807Cola = tabla<30>(u8"------------------------------");
+inline constexpr auto Tema807Estados = tabla<23, 24, 24>(
+    u8"Buscando en el más allá", u8"Interferencia espiritual", u8"Señal débil del más allá");
+inline constexpr auto Tema807Finales =
+    tabla<20, 21, 21>(u8"era la eme, o la ene", u8"su nombre tiene una A", u8"en la cola del cajero");
 
-// 10006, the suspense answer; 10007, the statistics command.
-extern const Lista Tema10006Primeras;    // 24, 9, 10
-extern const Lista Tema10006Finales;     // 34, 43 (draws 1, 2-3)
-extern const std::string_view Tema10007; // 77
+// 10006 and 10007.
+inline constexpr auto Tema10006Primeras =
+    tabla<24, 9, 10>(u8"uf, déjame pensarlo bien", u8"pues mira", u8"hmm, verás");
+inline constexpr auto Tema10006Finales =
+    tabla<34, 43>(u8"amar, reír y dormir buenas siestas", u8"cuarenta y dos, y no me preguntes el porqué");
+inline constexpr auto Tema10007 =
+    tabla<77>(u8"ahí van las cuentas de tus preguntas; los espíritus también llevamos registro");
 
 } // namespace auguron::textos

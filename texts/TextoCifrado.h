@@ -1,13 +1,15 @@
 #pragma once
 
-// Stored texts are written readable here, in UTF-8, and turned into enciphered
+// Stored texts are written readable, in UTF-8, and turned into enciphered
 // Windows-1252 bytes while the program is compiled: the plain wording never
-// reaches the binary, and a text of the wrong length does not compile.
+// reaches the binary, and a text of the wrong length does not compile. Each
+// list is defined once, in a header, and counted from 1 like the draws that
+// pick from it:
 //
-//   constexpr auto t = tabla<66, 68>(u8"…sixty-six characters…", u8"…");
-//   const Lista Respuestas{vistas(t)};          // Respuestas[1], Respuestas[2]
+//   inline constexpr auto Respuestas = tabla<66, 68>(u8"…sixty-six characters…", u8"…");
+//   r = Respuestas[azar(Respuestas.size())];
 //
-// `palabras(...)` does the same for keywords, whose lengths are free, and
+// `palabras<N>(...)` does the same for N texts of free length (keywords), and
 // `plano(...)` gives a plain (not enciphered) Windows-1252 text.
 
 #include "util/Ansi.h"
@@ -25,10 +27,13 @@ template <std::size_t Capacidad, std::size_t N> struct Tabla {
     std::array<char, Capacidad == 0 ? 1 : Capacidad> datos{};
     std::array<std::size_t, N + 1> inicio{};
 
-    constexpr std::string_view operator[](std::size_t i) const {
+    constexpr std::string_view operator[](int k) const {
+        const auto i = static_cast<std::size_t>(k - 1);
         return {datos.data() + inicio[i], inicio[i + 1] - inicio[i]};
     }
-    constexpr std::string_view vista() const requires(N == 1) { return (*this)[0]; }
+    static constexpr int size() { return static_cast<int>(N); }
+    // A table of one text stands for that text.
+    constexpr operator std::string_view() const requires(N == 1) { return (*this)[1]; }
 };
 
 inline constexpr std::size_t kLargoLibre = std::numeric_limits<std::size_t>::max();
@@ -60,9 +65,10 @@ consteval Tabla<(Largos + ... + 0), sizeof...(Largos)> tabla(const char8_t (&...
     return t;
 }
 
-// Texts of free length (keywords).
-template <std::size_t... M>
+// N texts of free length (keywords, labels).
+template <std::size_t N, std::size_t... M>
 consteval Tabla<(M + ... + 0), sizeof...(M)> palabras(const char8_t (&... lit)[M]) {
+    static_assert(sizeof...(M) == N, "a list does not hold the number of texts it must hold");
     Tabla<(M + ... + 0), sizeof...(M)> t{};
     std::size_t i = 0;
     (detalle::agregar(t, i, lit, kLargoLibre), ...);
@@ -78,20 +84,46 @@ template <std::size_t M> consteval Tabla<M, 1> plano(const char8_t (&lit)[M]) {
     return t;
 }
 
-template <std::size_t C, std::size_t N>
-constexpr std::array<std::string_view, N> vistas(const Tabla<C, N>& t) {
-    std::array<std::string_view, N> r{};
-    for (std::size_t i = 0; i < N; ++i) {
-        r[i] = t[i];
+// The texts of several tables (or single texts) in one list, counted from 1.
+// A text shared by two lists is a view of the same bytes, not a copy.
+template <std::size_t N> struct Vistas {
+    std::array<std::string_view, N> v{};
+
+    constexpr std::string_view operator[](int k) const { return v[static_cast<std::size_t>(k - 1)]; }
+    static constexpr int size() { return static_cast<int>(N); }
+};
+
+namespace detalle {
+template <std::size_t N> constexpr void poner(Vistas<N>& r, std::size_t& k, std::string_view t) {
+    r.v[k++] = t;
+}
+template <std::size_t N, std::size_t C, std::size_t M>
+constexpr void poner(Vistas<N>& r, std::size_t& k, const Tabla<C, M>& t) {
+    for (int i = 1; i <= t.size(); ++i) {
+        r.v[k++] = t[i];
+    }
+}
+} // namespace detalle
+
+template <std::size_t N, class... Partes> consteval Vistas<N> unir(const Partes&... partes) {
+    Vistas<N> r{};
+    std::size_t k = 0;
+    (detalle::poner(r, k, partes), ...);
+    if (k != N) {
+        throw "a joined list does not hold the number of texts it must hold";
     }
     return r;
 }
 
-// A list of stored texts, numbered from 1 like the draws that pick them.
+template <const auto& T> inline constexpr auto vistasDe = unir<static_cast<std::size_t>(T.size())>(T);
+
+// Any stored list, whatever its size, where lists of lists are needed (the
+// keyword groups, the rows of the reply table).
 class Lista {
 public:
-    constexpr Lista(std::span<const std::string_view> v)
-        : m_v(v) {}
+    template <std::size_t N>
+    constexpr Lista(const Vistas<N>& v)
+        : m_v(v.v) {}
     constexpr std::string_view operator[](int k) const { return m_v[static_cast<std::size_t>(k - 1)]; }
     constexpr int size() const { return static_cast<int>(m_v.size()); }
     constexpr auto begin() const { return m_v.begin(); }
@@ -100,5 +132,19 @@ public:
 private:
     std::span<const std::string_view> m_v;
 };
+
+template <const auto& T> inline constexpr Lista lista{vistasDe<T>};
+
+// Whether one of the texts of a list occurs in `texto`. The search is exact,
+// so enciphered keywords are found in an enciphered question as plain ones in
+// a plain question.
+template <class L> constexpr bool algunaEn(const L& textos, std::string_view texto) {
+    for (int k = 1; k <= textos.size(); ++k) {
+        if (texto.find(textos[k]) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace auguron::textos
