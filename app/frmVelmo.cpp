@@ -2,7 +2,7 @@
 
 #include "answer/Velmo.h"
 #include "app/CajaTexto.h"
-#include "app/Recursos.h"
+#include "platform/qt/Estilo.h"
 #include "platform/qt/PlataformaQt.h"
 #include "util/Aleatorio.h"
 #include "windows/Ventanas.h"
@@ -10,103 +10,43 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
-#include <QFontDatabase>
-#include <QFontMetrics>
-#include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 
 namespace auguron {
 
+using namespace estilo;
+
 namespace {
 
-constexpr QRect twips(int left, int top, int width, int height) {
-    return QRect(frmVelmo::px(left), frmVelmo::px(top), frmVelmo::px(width), frmVelmo::px(height));
-}
-
-void colorTexto(QWidget* w, const QColor& color) {
-    QPalette p = w->palette();
-    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(grupo, QPalette::WindowText, color);
-    }
-    w->setPalette(p);
-}
-
-QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect geometria,
-                 const QColor& color) {
-    auto* l = new QLabel(padre);
-    l->setObjectName(QLatin1String(nombre));
-    l->setTextFormat(Qt::PlainText); // captions are never markup, and "&" shows as is
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setFont(frmVelmo::fuente());
-    l->setGeometry(geometria);
-    l->setText(texto);
-    colorTexto(l, color);
-    return l;
-}
-
-// Where the font is wider than the one the window was drawn for, narrows the
-// label's font (same height) just enough for every text it will show to fit.
-void encajar(QLabel* l, const QStringList& textos) {
-    QFont f = l->font();
-    const auto cabe = [&] {
-        const QFontMetrics m(f);
-        for (const QString& t : textos) {
-            if (m.horizontalAdvance(t) > l->width()) {
-                return false;
-            }
-        }
-        return true;
-    };
-    for (int estiramiento = QFont::Unstretched; estiramiento > 60 && !cabe(); --estiramiento) {
-        f.setStretch(estiramiento - 1);
-    }
-    l->setFont(f);
-}
-
-QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, QRect geometria) {
-    auto* b = new QPushButton(texto, padre);
+QPushButton* boton(QWidget* padre, const char* nombre, QRect geometria) {
+    auto* b = new QPushButton(padre);
     b->setObjectName(QLatin1String(nombre));
     b->setGeometry(geometria);
     b->setAutoDefault(true); // Enter presses the focused button
     return b;
 }
 
-QIcon iconoPrograma() {
-    QIcon icono;
-    for (const int lado : {16, 32, 48, 64, 128}) {
-        icono.addFile(QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado));
-    }
-    icono.addFile(QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256));
-    return icono;
+QLabel* etiquetaPrincipal(QWidget* padre, const char* nombre, const QString& texto, QRect geometria,
+                          const QColor& color) {
+    QLabel* l = etiqueta(padre, nombre, texto, geometria, Normal, Qt::AlignLeft, color);
+    l->setFont(fuente(kPuntosPrincipal));
+    return l;
 }
 
 } // namespace
-
-QFont frmVelmo::fuente() {
-    // Asked once: each question to the font database costs a fontconfig lookup.
-    static const bool hayMsSansSerif = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
-    QFont f;
-    if (hayMsSansSerif) {
-        f = QFont(QStringLiteral("MS Sans Serif"));
-    } else {
-        f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        f.setStyleHint(QFont::SansSerif);
-    }
-    f.setPointSizeF(13.5);
-    return f;
-}
 
 frmVelmo::frmVelmo(std::unique_ptr<PlataformaQt> plataforma, std::unique_ptr<FuenteAleatoria> azar,
                    QWidget* parent)
     : QMainWindow(parent)
     , m_plataforma(plataforma ? std::move(plataforma) : std::make_unique<PlataformaQt>()) {
-    iniciarRecursos();
     if (azar) {
         m_azar = std::move(azar);
     } else {
@@ -121,12 +61,14 @@ frmVelmo::frmVelmo(std::unique_ptr<PlataformaQt> plataforma, std::unique_ptr<Fue
     setPalette(QApplication::style()->standardPalette());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Auguron - Sistema Interactivo de Vagulantes"));
-    setWindowIcon(iconoPrograma());
 
     crearControles();
     crearMenus();
     crearTemporizadores();
     asociarPlataforma();
+    // The window keeps the size it was drawn at: no maximising, no stretching.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
 frmVelmo::~frmVelmo() = default;
@@ -135,49 +77,46 @@ void frmVelmo::crearControles() {
     auto* fondo = new QWidget(this);
     fondo->setObjectName(QStringLiteral("fondo"));
     QPalette p = fondo->palette();
-    p.setColor(QPalette::Window, PlataformaQt::grisVentana());
+    p.setColor(QPalette::Window, kGris);
     fondo->setPalette(p);
     fondo->setAutoFillBackground(true);
     fondo->setFixedSize(px(11880), px(8190));
     setCentralWidget(fondo);
 
-    const QColor negro(0, 0, 0);
-    m_lblPeticion = etiqueta(fondo, "lblPeticion", QStringLiteral("Ingrese la petición:"),
-                             twips(1560, 1680, 2655, 375), negro);
+    m_lblPeticion = etiquetaPrincipal(fondo, "lblPeticion", QStringLiteral("Ingrese la petición:"),
+                                      twips(1560, 1680, 2655, 375), kNegro);
 
     m_txtPeticion = new CajaTexto(fondo);
     m_txtPeticion->setObjectName(QStringLiteral("txtPeticion"));
     m_txtPeticion->setGeometry(twips(4320, 1680, 5415, 420));
-    m_txtPeticion->setFont(fuente());
+    m_txtPeticion->setFont(fuente(kPuntosPrincipal));
     m_txtPeticion->setToolTip(QStringLiteral("La petición debe finalizar con \":\" (dos puntos)"));
     // PosPeticion, the place of the next key, counts no further than 32767: the
     // box takes one character fewer, so that once full it still shows as many
     // characters as the count says.
     m_txtPeticion->setMaxLength(32766);
 
-    m_lblPregunta = etiqueta(fondo, "lblPregunta", QStringLiteral("Ingrese la pregunta:"),
-                             twips(1560, 2400, 2655, 375), negro);
+    m_lblPregunta = etiquetaPrincipal(fondo, "lblPregunta", QStringLiteral("Ingrese la pregunta:"),
+                                      twips(1560, 2400, 2655, 375), kNegro);
 
     m_txtPregunta = new CajaTexto(fondo);
     m_txtPregunta->setObjectName(QStringLiteral("txtPregunta"));
     m_txtPregunta->setGeometry(twips(4320, 2400, 5415, 420));
-    m_txtPregunta->setFont(fuente());
+    m_txtPregunta->setFont(fuente(kPuntosPrincipal));
     m_txtPregunta->setToolTip(QStringLiteral("La pregunta debe finalizar con el signo \"?\""));
-    m_txtPregunta->setEnabled(false);
 
     m_lblRespuesta =
-        etiqueta(fondo, "lblRespuesta", QString(), twips(1560, 3000, 8775, 1575), QColor(0, 0, 192));
+        etiquetaPrincipal(fondo, "lblRespuesta", QString(), twips(1560, 3000, 8775, 1575), kAzulRespuesta);
     m_lblRespuesta->setWordWrap(true);
 
     // Only parks the focus for two seconds after an answer; it sits behind
     // the question box once the load has moved it there.
-    m_cmdFocus = boton(fondo, "cmdFocus", QString(), twips(600, 6150, 285, 315));
-    m_cmdNuevaPregunta =
-        boton(fondo, "cmdNuevaPregunta", QStringLiteral("&Nueva Pregunta"), twips(1560, 4680, 1935, 375));
-    m_cmdSalir = boton(fondo, "cmdSalir", QStringLiteral("&Salir"), twips(7800, 4680, 1935, 375));
+    m_cmdFocus = boton(fondo, "cmdFocus", twips(600, 6150, 285, 315));
+    m_cmdNuevaPregunta = boton(fondo, "cmdNuevaPregunta", twips(1560, 4680, 1935, 375));
+    m_cmdSalir = boton(fondo, "cmdSalir", twips(7800, 4680, 1935, 375));
+    m_cmdSalir->setText(QStringLiteral("&Salir"));
 
-    m_lblInfo = etiqueta(fondo, "lblInfo", QStringLiteral("Buscando Vagulantes..."),
-                         twips(7320, 7440, 4335, 375), QColor(128, 128, 128));
+    m_lblInfo = etiquetaPrincipal(fondo, "lblInfo", QString(), twips(7320, 7440, 4335, 375), kGrisTexto);
 
     // A screen reader names each box by the label before it (and reads its
     // tooltip as the description). The captions hold no "&", so no access key.
@@ -186,8 +125,10 @@ void frmVelmo::crearControles() {
 
     encajar(m_lblPeticion, {m_lblPeticion->text()});
     encajar(m_lblPregunta, {m_lblPregunta->text()});
-    encajar(m_lblInfo,
-            {QStringLiteral("Buscando Vagulantes..."), QStringLiteral("Conectando Vagulantes...")});
+    encajar(m_lblInfo, {QString::fromLatin1(kBuscandoVagulantes.data(), kBuscandoVagulantes.size()),
+                        QStringLiteral("Conectando Vagulantes...")});
+    // The whole long petition must show in its box.
+    encajar(m_txtPeticion, {QString::fromLatin1(kFrasePeticion.data(), kFrasePeticion.size()) + u':'});
 
     m_pctLogo = new QLabel(fondo);
     m_pctLogo->setObjectName(QStringLiteral("pctLogo"));
@@ -276,13 +217,40 @@ void frmVelmo::asociarPlataforma() {
     p.asociar(Temporizador::tmrFocus, m_tmrFocus);
     p.asociar(Temporizador::tmrSuspenso, m_tmrSuspenso);
     p.asociar(Temporizador::tmrMensaje, m_tmrMensaje);
-    p.asociarVentana(this, m_velmo.get(), m_cmdNuevaPregunta);
+    p.asociarVentana(this);
+    p.alPedirEstadisticas = [this] { abrirEstadisticas(); };
 
-    // Design states: the petition box in the system window colour, the
-    // question box grey; tmrFocus off, the other two on with no interval.
-    p.fondoSistema(Control::txtPeticion, true);
-    p.fondoSistema(Control::txtPregunta, false);
-    p.habilitarTemporizador(Temporizador::tmrFocus, false);
+    for (const ControlInicial& c : kControlesIniciales) {
+        p.fijarTexto(c.control, c.texto);
+        p.habilitar(c.control, c.habilitado);
+        p.mostrar(c.control, c.visible);
+        if (c.control == Control::txtPeticion || c.control == Control::txtPregunta) {
+            p.fondoSistema(c.control, c.fondoSistema);
+        }
+    }
+    for (const TemporizadorInicial& t : kTemporizadoresIniciales) {
+        p.habilitarTemporizador(t.temporizador, t.habilitado);
+    }
+}
+
+void frmVelmo::abrirEstadisticas() {
+    const Velmo& v = *m_velmo;
+    const CuentasPreguntas cuentas{v.cantPregTruco(), v.cantPregFrecuentes(), v.cantPregNoValidas(),
+                                   v.cantOtrasPreguntas()};
+    // The window may outlive this one: it only calls back while we exist.
+    QPointer<frmVelmo> yo(this);
+    mostrarEstadisticas(cuentas, this, [yo](bool conAceptar) {
+        if (!yo) {
+            return;
+        }
+        // However it closes, the new-question button must not stay disabled;
+        // through its button, the focus comes back to it as well.
+        yo->m_cmdNuevaPregunta->setEnabled(true);
+        if (conAceptar && yo->isVisible()) {
+            yo->activateWindow();
+            yo->m_cmdNuevaPregunta->setFocus(Qt::OtherFocusReason);
+        }
+    });
 }
 
 bool frmVelmo::eventFilter(QObject* objeto, QEvent* evento) {

@@ -38,12 +38,6 @@ public:
     Velmo& velmo() { return *m_velmo; }
     PlataformaQt& plataforma() { return *m_plataforma; }
 
-    // "MS Sans Serif" 13.5 pt where installed, else the platform's sans-serif.
-    static QFont fuente();
-
-    // The design units: 15 twips to a device-independent pixel.
-    static constexpr int px(int twips) { return twips / 15; }
-
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
@@ -52,6 +46,7 @@ private:
     void crearMenus();
     void crearTemporizadores();
     void asociarPlataforma();
+    void abrirEstadisticas();
 
     std::unique_ptr<PlataformaQt> m_plataforma;
     std::unique_ptr<FuenteAleatoria> m_azar;

@@ -17,7 +17,7 @@ veces_suspenso=${VECES_SUSPENSO:-3}
 echo "== Compilando en $dir (Release)"
 cmake -S "$raiz" -B "$dir" -DAUGURON_BENCH=ON -DAUGURON_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target arranque_auguron arranque_referencia medir_arranque latencia suspenso \
-    logica >/dev/null
+    banco_logica >/dev/null
 
 b=$dir/bench
 resumen=$b/resumen.txt
@@ -113,7 +113,7 @@ correr "$b/suspenso" --veces "$veces_suspenso"
 
 echo
 echo "== Lógica sola (Google Benchmark)"
-"$b/logica" --benchmark_min_time=0.1 --benchmark_out="$b/logica.csv" --benchmark_out_format=csv 2>>"$registro"
+"$b/banco_logica" --benchmark_min_time=0.1 --benchmark_out="$b/logica.csv" --benchmark_out_format=csv 2>>"$registro"
 # Figures of the summary: CPU time per key, and per submission over the questions.
 awk -F, '
     /^"BM_/ {

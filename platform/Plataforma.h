@@ -7,6 +7,7 @@
 // Every text that crosses this interface is Windows-1252 bytes; a line break
 // inside a message-box text is the single character 13.
 
+#include <array>
 #include <chrono>
 #include <string>
 #include <string_view>
@@ -29,6 +30,42 @@ enum class Control {
 };
 
 enum class Temporizador { tmrMensaje, tmrSuspenso, tmrFocus };
+
+// The first status message, also the status line's caption as the window opens.
+inline constexpr std::string_view kBuscandoVagulantes = "Buscando Vagulantes...";
+
+// The main window as it opens, before the load runs: read by the real window
+// and by the scripted stand-in alike. A box's background is either the system
+// window colour or the window's grey.
+struct ControlInicial {
+    Control control;
+    std::string_view texto;
+    bool habilitado = true;
+    bool visible = true;
+    bool fondoSistema = true;
+};
+inline constexpr std::array<ControlInicial, 8> kControlesIniciales{{
+    {Control::txtPeticion, ""},
+    {Control::txtPregunta, "", false, true, false},
+    {Control::lblRespuesta, ""},
+    {Control::lblInfo, kBuscandoVagulantes},
+    {Control::cmdFocus, ""},
+    {Control::cmdNuevaPregunta, "&Nueva Pregunta"},
+    {Control::pctLogo, "", true, false},
+    {Control::mnuVerImagen, "Ver Imagen"},
+}};
+
+// Timers tick only while enabled with an interval above 0; all start without
+// an interval, and tmrFocus disabled.
+struct TemporizadorInicial {
+    Temporizador temporizador;
+    bool habilitado;
+};
+inline constexpr std::array<TemporizadorInicial, 3> kTemporizadoresIniciales{{
+    {Temporizador::tmrMensaje, true},
+    {Temporizador::tmrSuspenso, true},
+    {Temporizador::tmrFocus, false},
+}};
 
 class Plataforma {
 public:
@@ -57,7 +94,8 @@ public:
     virtual bool temporizadorHabilitado(Temporizador t) const = 0;
     virtual void habilitarTemporizador(Temporizador t, bool si) = 0;
 
-    // Windows.
+    // Windows. The statistics window is the main window's to open: the
+    // platform only passes the request on.
     virtual void cerrarVentanaPrincipal() = 0;
     virtual void cerrarTodas() = 0;
     virtual void mostrarEstadisticas() = 0;

@@ -1,12 +1,11 @@
 #include "windows/Ventanas.h"
 
-#include "windows/Estilo.h"
+#include "platform/qt/Estilo.h"
 #include "windows/frmAcerca.h"
 #include "windows/frmEstadisticas.h"
 #include "windows/frmTemas.h"
 
 #include <QPointer>
-#include <QPushButton>
 
 namespace auguron {
 
@@ -36,10 +35,11 @@ void alFrente(QWidget* v) {
 
 } // namespace
 
-void mostrarEstadisticas(const Velmo& velmo, QPushButton* cmdNuevaPregunta) {
+void mostrarEstadisticas(const CuentasPreguntas& cuentas, const QWidget* principal,
+                         std::function<void(bool conAceptar)> alCerrar) {
     if (!cargada(g_estadisticas)) {
-        g_estadisticas = new frmEstadisticas(velmo, cmdNuevaPregunta);
-        const QWidget* principal = cmdNuevaPregunta != nullptr ? cmdNuevaPregunta->window() : nullptr;
+        g_estadisticas = new frmEstadisticas(cuentas);
+        QObject::connect(g_estadisticas, &frmEstadisticas::cerrada, g_estadisticas, std::move(alCerrar));
         if (principal != nullptr && principal->isVisible()) {
             estilo::centrar(g_estadisticas, principal->geometry().center());
         } else {

@@ -5,16 +5,19 @@
 // to the front, and closing it destroys it. They are top-level windows without
 // an owner and never modal.
 
-class QPushButton;
+#include "windows/frmEstadisticas.h"
+
+#include <functional>
+
+class QWidget;
 
 namespace auguron {
 
-class Velmo;
-
-// The counters are read once, now; the window enables `cmdNuevaPregunta` again
-// when it closes (and focuses it when closed through its button), unless that
-// button is gone by then.
-void mostrarEstadisticas(const Velmo& velmo, QPushButton* cmdNuevaPregunta);
+// The window shows `cuentas` as they are now; `alCerrar` runs when the window
+// that this call creates closes, told whether it closed through its button.
+// Centred over `principal` when that window is on screen.
+void mostrarEstadisticas(const CuentasPreguntas& cuentas, const QWidget* principal,
+                         std::function<void(bool conAceptar)> alCerrar);
 void mostrarTemas();
 void mostrarAcerca();
 

@@ -1,12 +1,15 @@
 #include "windows/frmAcerca.h"
 
-#include "windows/Contacto.h"
-#include "windows/Estilo.h"
+#include "Version.h"
+#include "platform/qt/Contacto.h"
+#include "platform/qt/Estilo.h"
 
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace auguron {
 
@@ -19,11 +22,13 @@ frmAcerca::frmAcerca()
     setFixedSize(px(5835), px(3825));
 
     // First in the tab order, so Enter or Space closes the window at once.
-    cmdAceptar = new QPushButton(QStringLiteral("&Cerrar"), this);
-    cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
-    cmdAceptar->setGeometry(twips(3960, 3090, 1455, 375));
-    cmdAceptar->setAutoDefault(true);
-    connect(cmdAceptar, &QPushButton::clicked, this, &frmAcerca::cmdAceptar_Click);
+    m_cmdAceptar = new QPushButton(QStringLiteral("&Cerrar"), this);
+    m_cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
+    m_cmdAceptar->setGeometry(twips(3960, 3090, 1455, 375));
+    m_cmdAceptar->setAutoDefault(true);
+    connect(m_cmdAceptar, &QPushButton::clicked, this, &frmAcerca::cmdAceptar_Click);
+    // Escape closes it too, as it closes dialogs.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -31,8 +36,11 @@ frmAcerca::frmAcerca()
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/imagenes/logo.jpg")));
 
-    etiqueta(this, "Label1", QStringLiteral("Auguron Versión 2.0.1 para Windows"),
-             twips(1380, 300, 4035, 255), Negrita, Qt::AlignHCenter);
+    // The system this build runs on, not the one the program was first written for.
+    etiqueta(
+        this, "Label1",
+        QStringLiteral("Auguron Versión %1 para %2").arg(QLatin1String(kVersion), QLatin1String(kSistema)),
+        twips(1380, 300, 4035, 255), Negrita, Qt::AlignHCenter);
     etiqueta(this, "Label2", QStringLiteral("Sistema Interactivo de Vagulantes"), twips(1380, 540, 4035, 255),
              Negrita, Qt::AlignHCenter);
     etiqueta(this, "Label5", QStringLiteral("Sistema de IA - DB Universal"), twips(1380, 840, 4035, 255),
@@ -58,7 +66,7 @@ frmAcerca::frmAcerca()
     etiqueta(this, "Label8", kIdeaOriginal, twips(360, 3180, 2175, 255));
 
     encajarTextos(this);
-    cmdAceptar->setFocus();
+    m_cmdAceptar->setFocus();
 }
 
 void frmAcerca::cmdAceptar_Click() {

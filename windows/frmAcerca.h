@@ -17,7 +17,7 @@ public:
 private:
     void cmdAceptar_Click();
 
-    QPushButton* cmdAceptar;
+    QPushButton* m_cmdAceptar;
 };
 
 } // namespace auguron

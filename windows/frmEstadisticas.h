@@ -3,45 +3,55 @@
 // The statistics window: how many questions of each kind were answered in this
 // run, and their total, as they stood when the window opened.
 
-#include <QPointer>
 #include <QWidget>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 
 namespace auguron {
 
-class Velmo;
+// The four answer counters of the run, as the window shows them.
+struct CuentasPreguntas {
+    int truco = 0;
+    int frecuentes = 0;
+    int malFormuladas = 0;
+    int otras = 0;
+};
+
+// A count as the window writes it: the digits behind one space, or behind a
+// minus sign instead; no grouping.
+QString formatearCuenta(int cuenta);
 
 class frmEstadisticas : public QWidget {
     Q_OBJECT
 
 public:
-    frmEstadisticas(const Velmo& velmo, QPushButton* cmdNuevaPregunta);
+    explicit frmEstadisticas(const CuentasPreguntas& cuentas);
+
+signals:
+    // However the window goes: through its button, its close box, or with every
+    // other window. The main window gives its new-question button back then.
+    void cerrada(bool conAceptar);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void Form_Load(const Velmo& velmo);
+    void Form_Load(const CuentasPreguntas& cuentas);
     void cmdAceptar_Click();
 
-    QPushButton* cmdAceptar;
-    QLabel* lblTruco;
-    QLabel* lblFrecuentes;
-    QLabel* lblMalFormuladas;
-    QLabel* lblOtras;
-    QLabel* lblTotal;
-    QLabel* lblCantTruco;
-    QLabel* lblCantFrecuentes;
-    QLabel* lblCantMalFormuladas;
-    QLabel* lblCantOtras;
-    QLabel* lblCantTotal;
-    QFrame* Line1;
-
-    // The main window may be closed, even destroyed, while this one stays open.
-    QPointer<QPushButton> m_cmdNuevaPregunta;
+    QPushButton* m_cmdAceptar;
+    QLabel* m_lblTruco;
+    QLabel* m_lblFrecuentes;
+    QLabel* m_lblMalFormuladas;
+    QLabel* m_lblOtras;
+    QLabel* m_lblTotal;
+    QLabel* m_lblCantTruco;
+    QLabel* m_lblCantFrecuentes;
+    QLabel* m_lblCantMalFormuladas;
+    QLabel* m_lblCantOtras;
+    QLabel* m_lblCantTotal;
+    bool m_conAceptar = false;
 };
 
 } // namespace auguron

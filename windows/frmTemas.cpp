@@ -1,9 +1,11 @@
 #include "windows/frmTemas.h"
 
-#include "windows/Contacto.h"
-#include "windows/Estilo.h"
+#include "platform/qt/Contacto.h"
+#include "platform/qt/Estilo.h"
 
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 
 namespace auguron {
 
@@ -52,6 +54,8 @@ frmTemas::frmTemas()
     cajaCorreo(this, "txtMail1", twips(270, 3240, 4395, 255), kCorreoDisenador, kBlanco);
     cajaCorreo(this, "txtMail2", twips(270, 3480, 4395, 255), kCorreoContacto, kBlanco);
     encajarTextos(this);
+    // It has no button: Escape closes it from the keyboard.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 } // namespace auguron

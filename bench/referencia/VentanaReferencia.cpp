@@ -24,8 +24,10 @@ constexpr QRect twips(int left, int top, int width, int height) {
 }
 
 QFont fuente() {
+    // Asked once, as the program does.
+    static const bool hayMsSansSerif = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
     QFont f;
-    if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))) {
+    if (hayMsSansSerif) {
         f = QFont(QStringLiteral("MS Sans Serif"));
     } else {
         f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);

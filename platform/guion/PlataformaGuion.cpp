@@ -1,22 +1,16 @@
 #include "platform/guion/PlataformaGuion.h"
 
+#include "util/FechaLarga.h"
+
 namespace auguron {
 
 PlataformaGuion::PlataformaGuion() {
-    for (Control c :
-         {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo,
-          Control::cmdFocus, Control::cmdNuevaPregunta, Control::pctLogo, Control::mnuVerImagen}) {
-        controles[c] = {};
+    for (const ControlInicial& c : kControlesIniciales) {
+        controles[c.control] = {std::string(c.texto), c.habilitado, c.visible, c.fondoSistema};
     }
-    // The main window as designed.
-    controles[Control::txtPregunta].habilitado = false;
-    controles[Control::txtPregunta].fondoSistema = false;
-    controles[Control::lblInfo].texto = "Buscando Vagulantes...";
-    controles[Control::pctLogo].visible = false;
-    controles[Control::mnuVerImagen].texto = "Ver Imagen";
-    temporizadores[Temporizador::tmrMensaje] = {0, true};
-    temporizadores[Temporizador::tmrSuspenso] = {0, true};
-    temporizadores[Temporizador::tmrFocus] = {0, false};
+    for (const TemporizadorInicial& t : kTemporizadoresIniciales) {
+        temporizadores[t.temporizador] = {0, t.habilitado};
+    }
 }
 
 Boton PlataformaGuion::mensaje(std::string_view texto, std::string_view titulo, Botones botones) {
@@ -42,10 +36,7 @@ void PlataformaGuion::enfocar(Control c) {
 }
 
 std::string PlataformaGuion::fechaLarga(std::chrono::sys_days d) const {
-    const std::chrono::year_month_day f{d};
-    return std::to_string(static_cast<unsigned>(f.day())) + "/" +
-           std::to_string(static_cast<unsigned>(f.month())) + "/" +
-           std::to_string(static_cast<int>(f.year()));
+    return fechaLargaEnCastellano(d);
 }
 
 Entero AzarGuion::fncNroAleatorio(int Intervalo) {

@@ -3,6 +3,8 @@
 // Who made the program and how to reach them: shown by the about window and,
 // the two addresses, by the help window. All of it fictional.
 
+#include "Version.h"
+
 #include <QString>
 
 namespace auguron {
@@ -14,6 +16,6 @@ inline const QString kCorreoContacto = QStringLiteral("info@auguron.example");
 inline const QString kIdeaOriginal = QStringLiteral("Idea original: Tomás Lurán");
 
 inline const QString kAsuntoCorreo =
-    QStringLiteral("Por favor incluya \"Auguron 2.0.1\" como asunto del mensaje");
+    QStringLiteral("Por favor incluya \"Auguron %1\" como asunto del mensaje").arg(QLatin1String(kVersion));
 
 } // namespace auguron

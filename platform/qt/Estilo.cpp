@@ -1,8 +1,6 @@
-#include "windows/Estilo.h"
+#include "platform/qt/Estilo.h"
 
-#include "app/Recursos.h"
-
-#include "windows/Contacto.h"
+#include "platform/qt/Contacto.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -12,16 +10,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace auguron::estilo {
 
-QFont fuente() {
-    static const QString familia = QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))
+QFont fuente(double puntos) {
+    // Asked once: each question to the font database costs a fontconfig lookup.
+    static const QString familia = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
                                        ? QStringLiteral("MS Sans Serif")
                                        : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont f(familia);
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(8.25);
+    f.setPointSizeF(puntos);
     return f;
 }
 
@@ -37,28 +39,69 @@ QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect
     f.setBold(trazo & Negrita);
     f.setUnderline(trazo & Subrayada);
     l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, color);
-    l->setPalette(p);
+    colorTexto(l, color);
     return l;
+}
+
+void colorTexto(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(grupo, QPalette::WindowText, color);
+    }
+    w->setPalette(p);
 }
 
 namespace {
 
-// A frameless box keeps 2 pixels clear on each side of its text.
-constexpr int kMargenCaja = 4;
+// The width a control gives its text: a box keeps 2 pixels clear on each side
+// of it, inside its frame, and 1 more for the caret.
+int anchoUtil(const QWidget* w) {
+    if (const auto* t = qobject_cast<const QLineEdit*>(w)) {
+        const int marco = t->hasFrame() ? 2 * t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        return w->width() - marco - 5;
+    }
+    return w->width();
+}
 
-int anchoTexto(const QWidget* w, const QFont& f) {
+QString textoDe(const QWidget* w) {
     if (const auto* l = qobject_cast<const QLabel*>(w)) {
-        return QFontMetrics(f).horizontalAdvance(l->text());
+        return l->text();
     }
     if (const auto* t = qobject_cast<const QLineEdit*>(w)) {
-        return QFontMetrics(f).horizontalAdvance(t->text()) + kMargenCaja;
+        return t->text();
     }
-    return 0;
+    return {};
+}
+
+bool caben(const QWidget* w, const QStringList& textos, int estiramiento) {
+    QFont f = w->font();
+    f.setStretch(estiramiento);
+    const QFontMetrics m(f);
+    for (const QString& t : textos) {
+        if (m.horizontalAdvance(t) > anchoUtil(w)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void estirar(QWidget* w, int estiramiento) {
+    QFont f = w->font();
+    f.setStretch(estiramiento);
+    w->setFont(f);
 }
 
 } // namespace
+
+void encajar(QWidget* control, const QStringList& textos) {
+    int estiramiento = QFont::Unstretched;
+    while (estiramiento > 60 && !caben(control, textos, estiramiento)) {
+        --estiramiento;
+    }
+    if (estiramiento != QFont::Unstretched) {
+        estirar(control, estiramiento);
+    }
+}
 
 void encajarTextos(QWidget* ventana) {
     QList<QWidget*> controles;
@@ -68,14 +111,8 @@ void encajarTextos(QWidget* ventana) {
         }
     }
     const auto cabe = [&](int estiramiento) {
-        for (const QWidget* w : controles) {
-            QFont f = w->font();
-            f.setStretch(estiramiento);
-            if (anchoTexto(w, f) > w->width()) {
-                return false;
-            }
-        }
-        return true;
+        return std::all_of(controles.begin(), controles.end(),
+                           [&](const QWidget* w) { return caben(w, {textoDe(w)}, estiramiento); });
     };
     int estiramiento = QFont::Unstretched;
     while (estiramiento > 60 && !cabe(estiramiento)) {
@@ -85,9 +122,7 @@ void encajarTextos(QWidget* ventana) {
         return;
     }
     for (QWidget* w : controles) {
-        QFont f = w->font();
-        f.setStretch(estiramiento);
-        w->setFont(f);
+        estirar(w, estiramiento);
     }
 }
 
@@ -99,7 +134,7 @@ QLineEdit* cajaCorreo(QWidget* padre, const char* nombre, QRect geometria, const
     t->setReadOnly(true);
     t->setFrame(false);
     t->setToolTip(kAsuntoCorreo);
-    t->setAccessibleName(correo); // a screen reader names the box by its address
+    t->setAccessibleName(correo);                  // a screen reader names the box by its address
     t->setAlignment(Qt::AlignLeft | Qt::AlignTop); // level with the label beside it
     t->setCursorPosition(0);
     QPalette p = t->palette();
@@ -113,13 +148,20 @@ void prepararVentana(QWidget* ventana, const char* nombre, const QString& titulo
     ventana->setObjectName(QString::fromLatin1(nombre));
     ventana->setAttribute(Qt::WA_DeleteOnClose);
     ventana->setWindowTitle(titulo);
-    iniciarRecursos(); // these windows may be opened in tests without the main one
-    ventana->setWindowIcon(QIcon(QStringLiteral(":/imagenes/auguron.png")));
-    ventana->setFont(fuente());
+    ventana->setFont(fuente(kPuntosAuxiliares));
     QPalette p = ventana->palette();
     p.setColor(QPalette::Window, fondo);
     ventana->setPalette(p);
     ventana->setAutoFillBackground(true);
+}
+
+QIcon iconoPrograma() {
+    QIcon icono;
+    for (const int lado : {16, 32, 48, 64, 128}) {
+        icono.addFile(QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado));
+    }
+    icono.addFile(QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256));
+    return icono;
 }
 
 void centrar(QWidget* ventana, QPoint centro) {

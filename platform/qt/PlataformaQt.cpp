@@ -1,7 +1,8 @@
 #include "platform/qt/PlataformaQt.h"
 
 #include "platform/qt/Ansi1252.h"
-#include "windows/Ventanas.h"
+#include "platform/qt/Estilo.h"
+#include "util/FechaLarga.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -77,10 +78,8 @@ void PlataformaQt::asociar(Temporizador t, QTimer* temporizador) {
     temporizador->setInterval(0);
 }
 
-void PlataformaQt::asociarVentana(QWidget* principal, const Velmo* velmo, QPushButton* cmdNuevaPregunta) {
+void PlataformaQt::asociarVentana(QWidget* principal) {
     m_principal = principal;
-    m_velmo = velmo;
-    m_cmdNuevaPregunta = cmdNuevaPregunta;
 }
 
 QObject* PlataformaQt::objeto(Control c) const {
@@ -219,7 +218,7 @@ void PlataformaQt::enfocar(Control c) {
 void PlataformaQt::fondoSistema(Control c, bool sistema) {
     QWidget* w = widget(c);
     QPalette p = w->palette();
-    const QColor color = sistema ? colorSistema() : grisVentana();
+    const QColor color = sistema ? colorSistema() : estilo::kGris;
     for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(grupo, QPalette::Base, color);
     }
@@ -269,8 +268,8 @@ void PlataformaQt::cerrarTodas() {
 }
 
 void PlataformaQt::mostrarEstadisticas() {
-    if (m_velmo != nullptr) {
-        auguron::mostrarEstadisticas(*m_velmo, m_cmdNuevaPregunta);
+    if (alPedirEstadisticas) {
+        alPedirEstadisticas();
     }
 }
 
@@ -297,7 +296,12 @@ std::string PlataformaQt::fechaLarga(std::chrono::sys_days dia) const {
     const std::chrono::year_month_day f{dia};
     const QDate d(static_cast<int>(f.year()), static_cast<int>(static_cast<unsigned>(f.month())),
                   static_cast<int>(static_cast<unsigned>(f.day())));
-    return ansi1252::deQStringLegible(QLocale::system().toString(d, QLocale::LongFormat));
+    // A Spanish sentence wants a Spanish date, whatever the system speaks.
+    const QLocale local = QLocale::system();
+    if (local.language() != QLocale::Spanish) {
+        return fechaLargaEnCastellano(dia);
+    }
+    return ansi1252::deQStringLegible(local.toString(d, QLocale::LongFormat));
 }
 
 } // namespace auguron

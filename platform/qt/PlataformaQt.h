@@ -10,15 +10,13 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class QObject;
-class QPushButton;
 class QTimer;
 class QWidget;
 
 namespace auguron {
-
-class Velmo;
 
 class PlataformaQt : public Plataforma {
 public:
@@ -30,12 +28,14 @@ public:
     // or QAction; the timers are the window's own.
     void asociar(Control c, QObject* objeto);
     void asociar(Temporizador t, QTimer* temporizador);
-    void asociarVentana(QWidget* principal, const Velmo* velmo, QPushButton* cmdNuevaPregunta);
+    void asociarVentana(QWidget* principal);
 
-    // The system window colour (the style's colour for the background of an
-    // editable box) and the grey of the main window.
+    // What the main window does when the logic asks for the statistics window.
+    std::function<void()> alPedirEstadisticas;
+
+    // The system window colour: the style's colour for the background of an
+    // editable box.
     static QColor colorSistema();
-    static QColor grisVentana() { return QColor(224, 224, 224); }
 
     Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) override;
 
@@ -79,8 +79,6 @@ private:
     std::array<QPointer<QObject>, kControles> m_controles;
     std::array<Reloj, 3> m_relojes;
     QPointer<QWidget> m_principal;
-    QPointer<QPushButton> m_cmdNuevaPregunta;
-    const Velmo* m_velmo = nullptr;
 };
 
 } // namespace auguron
