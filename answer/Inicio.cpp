@@ -51,6 +51,10 @@ bool Velmo::Form_Load() {
 }
 
 void Velmo::fncInicializar() {
+    // A focus move still pending from the last answer would take the focus
+    // from the new petition and let the next Space press "Nueva Pregunta".
+    m_plataforma.habilitarTemporizador(Temporizador::tmrFocus, false);
+    m_plataforma.fijarIntervalo(Temporizador::tmrFocus, 0);
     m_estado.Respuesta.clear();
     m_estado.PosPeticion = 1;
     m_estado.LargoPregunta = 0;

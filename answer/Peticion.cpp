@@ -24,7 +24,18 @@ void aplicarTecla(std::string& caja, int k) {
     }
 }
 
+bool esControl(int k) {
+    return k >= 0 && k < 32 && k != kRetroceso;
+}
+
 void Velmo::txtPeticion_KeyPress(int& k) {
+    // Enter, Escape and Ctrl with a letter are no characters: inserted or
+    // captured they would show as boxes in the revealed answer, and move the
+    // shown phrase one letter ahead of the box.
+    if (esControl(k)) {
+        k = 0;
+        return;
+    }
     EstadoSesion& e = m_estado;
     if (e.PosPeticion == 1) {
         k = ansi::mayuscula(k);

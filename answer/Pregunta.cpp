@@ -26,6 +26,10 @@ constexpr std::array<std::string_view, 9> kFragmentos = {"vel", "lmo", "fav", "v
 } // namespace
 
 void Velmo::txtPregunta_KeyPress(int& k) {
+    if (esControl(k)) {
+        k = 0;
+        return;
+    }
     if (k == kRetroceso) {
         if (m_estado.LargoPregunta > 0) {
             sumar(m_estado.LargoPregunta, -1);

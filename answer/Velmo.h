@@ -64,6 +64,9 @@ public:
     // Question box, submission, reveal and suspense.
     void txtPregunta_KeyPress(int& k);
     void tmrSuspenso_Timer();
+    // The last step of a submission: shows the answer that Respuesta holds
+    // behind the label, locks both boxes and parks the focus.
+    void revelar();
 
     // Normalisation and detectors (the detectors read only their argument).
     std::string fncGeneralizar(std::string& Cadena);
@@ -83,7 +86,6 @@ private:
     Entero azar(int Intervalo) { return m_azar.fncNroAleatorio(Intervalo); }
     void rutaOculta();
     void rutaAnalisis();
-    void revelar();
 
     // Handlers of the frequent-question table, one per kind of row.
     bool responderTema(Entero tema);
@@ -100,6 +102,10 @@ private:
     FuenteAleatoria& m_azar;
     EstadoSesion m_estado;
 };
+
+// Codes below 32 other than Backspace (Enter, Escape, Ctrl with a letter):
+// both key handlers ignore them and set the code to 0, which no box inserts.
+bool esControl(int k);
 
 // Applies a key to a one-line text box whose caret stays at the end: code 8
 // deletes the last character; other codes below 32 and 127 insert nothing;

@@ -113,10 +113,13 @@ void CajaTexto::inputMethodEvent(QInputMethodEvent* e) {
 }
 
 void CajaTexto::teclearCodigos(const std::vector<int>& codigos) {
+    // An input method or an on-screen keyboard may commit several characters
+    // at once. Once one of them has answered the question (the box is then
+    // disabled), the rest must not submit it again.
     QPointer<CajaTexto> yo(this);
     for (const int codigo : codigos) {
         teclear(codigo);
-        if (!yo) {
+        if (!yo || !isEnabled()) {
             return;
         }
     }
@@ -147,7 +150,11 @@ void CajaTexto::alFinal() {
 void CajaTexto::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
     alFinal(); // no select-all on Tab
-    if (alEnfocar) {
+    // The focus coming back from the window's own menus, or from another
+    // program, is no move into the box: emptying the clipboard then would
+    // only lose what the user copied elsewhere (no box pastes anyway).
+    const bool vuelve = e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason;
+    if (alEnfocar && !vuelve) {
         alEnfocar();
     }
 }
