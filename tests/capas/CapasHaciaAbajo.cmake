@@ -1,0 +1,17 @@
+# Builds each wrong-way include and checks that it fails for want of the header,
+# not for some other reason.
+#   cmake -DBUILD=<build dir> -P CapasHaciaAbajo.cmake
+foreach(par "capa_ventanas_app;app/frmVelmo.h" "capa_logica_qt;platform/qt/PlataformaQt.h")
+    list(GET par 0 destino)
+    list(GET par 1 cabecera)
+    execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD} --target ${destino}
+        RESULT_VARIABLE rc OUTPUT_VARIABLE salida ERROR_VARIABLE salida)
+    if(rc EQUAL 0)
+        message(FATAL_ERROR "${destino}: an include in the wrong direction compiled")
+    endif()
+    string(FIND "${salida}" "${cabecera}: No such file" donde)
+    if(donde EQUAL -1)
+        message(FATAL_ERROR "${destino} failed, but not for want of ${cabecera}:\n${salida}")
+    endif()
+endforeach()
+message(STATUS "every wrong-way include fails to compile")
