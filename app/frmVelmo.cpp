@@ -26,12 +26,13 @@ using namespace estilo;
 
 namespace {
 
-QPushButton* boton(QWidget* padre, const char* nombre, QRect geometria) {
-    auto* b = new QPushButton(padre);
-    b->setObjectName(QLatin1String(nombre));
-    b->setGeometry(geometria);
-    b->setAutoDefault(true); // Enter presses the focused button
-    return b;
+CajaTexto* caja(QWidget* padre, const char* nombre, QRect geometria, const QString& ayuda) {
+    auto* c = new CajaTexto(padre);
+    c->setObjectName(QLatin1String(nombre));
+    c->setGeometry(geometria);
+    c->setFont(fuente(kPuntosPrincipal));
+    c->setToolTip(ayuda);
+    return c;
 }
 
 QLabel* etiquetaPrincipal(QWidget* padre, const char* nombre, const QString& texto, QRect geometria,
@@ -86,11 +87,8 @@ void frmVelmo::crearControles() {
     m_lblPeticion = etiquetaPrincipal(fondo, "lblPeticion", QStringLiteral("Ingrese la petición:"),
                                       twips(1560, 1680, 2655, 375), kNegro);
 
-    m_txtPeticion = new CajaTexto(fondo);
-    m_txtPeticion->setObjectName(QStringLiteral("txtPeticion"));
-    m_txtPeticion->setGeometry(twips(4320, 1680, 5415, 420));
-    m_txtPeticion->setFont(fuente(kPuntosPrincipal));
-    m_txtPeticion->setToolTip(QStringLiteral("La petición debe finalizar con \":\" (dos puntos)"));
+    m_txtPeticion = caja(fondo, "txtPeticion", twips(4320, 1680, 5415, 420),
+                         QStringLiteral("La petición debe finalizar con \":\" (dos puntos)"));
     // PosPeticion, the place of the next key, counts no further than 32767: the
     // box takes one character fewer, so that once full it still shows as many
     // characters as the count says.
@@ -99,11 +97,8 @@ void frmVelmo::crearControles() {
     m_lblPregunta = etiquetaPrincipal(fondo, "lblPregunta", QStringLiteral("Ingrese la pregunta:"),
                                       twips(1560, 2400, 2655, 375), kNegro);
 
-    m_txtPregunta = new CajaTexto(fondo);
-    m_txtPregunta->setObjectName(QStringLiteral("txtPregunta"));
-    m_txtPregunta->setGeometry(twips(4320, 2400, 5415, 420));
-    m_txtPregunta->setFont(fuente(kPuntosPrincipal));
-    m_txtPregunta->setToolTip(QStringLiteral("La pregunta debe finalizar con el signo \"?\""));
+    m_txtPregunta = caja(fondo, "txtPregunta", twips(4320, 2400, 5415, 420),
+                         QStringLiteral("La pregunta debe finalizar con el signo \"?\""));
 
     m_lblRespuesta =
         etiquetaPrincipal(fondo, "lblRespuesta", QString(), twips(1560, 3000, 8775, 1575), kAzulRespuesta);
@@ -111,10 +106,9 @@ void frmVelmo::crearControles() {
 
     // Only parks the focus for two seconds after an answer; it sits behind
     // the question box once the load has moved it there.
-    m_cmdFocus = boton(fondo, "cmdFocus", twips(600, 6150, 285, 315));
-    m_cmdNuevaPregunta = boton(fondo, "cmdNuevaPregunta", twips(1560, 4680, 1935, 375));
-    m_cmdSalir = boton(fondo, "cmdSalir", twips(7800, 4680, 1935, 375));
-    m_cmdSalir->setText(QStringLiteral("&Salir"));
+    m_cmdFocus = boton(fondo, "cmdFocus", QString(), twips(600, 6150, 285, 315));
+    m_cmdNuevaPregunta = boton(fondo, "cmdNuevaPregunta", QString(), twips(1560, 4680, 1935, 375));
+    m_cmdSalir = boton(fondo, "cmdSalir", QStringLiteral("&Salir"), twips(7800, 4680, 1935, 375));
 
     m_lblInfo = etiquetaPrincipal(fondo, "lblInfo", QString(), twips(7320, 7440, 4335, 375), kGrisTexto);
 

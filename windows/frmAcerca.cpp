@@ -22,10 +22,7 @@ frmAcerca::frmAcerca()
     setFixedSize(px(5835), px(3825));
 
     // First in the tab order, so Enter or Space closes the window at once.
-    m_cmdAceptar = new QPushButton(QStringLiteral("&Cerrar"), this);
-    m_cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
-    m_cmdAceptar->setGeometry(twips(3960, 3090, 1455, 375));
-    m_cmdAceptar->setAutoDefault(true);
+    m_cmdAceptar = boton(this, "cmdAceptar", QStringLiteral("&Cerrar"), twips(3960, 3090, 1455, 375));
     connect(m_cmdAceptar, &QPushButton::clicked, this, &frmAcerca::cmdAceptar_Click);
     // Escape closes it too, as it closes dialogs.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);

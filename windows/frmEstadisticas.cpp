@@ -48,10 +48,7 @@ frmEstadisticas::frmEstadisticas(const CuentasPreguntas& cuentas)
     setFixedSize(px(4575), px(2970));
 
     // The only control that takes the focus: first in the tab order.
-    m_cmdAceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
-    m_cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
-    m_cmdAceptar->setGeometry(twips(2520, 2280, 1455, 375));
-    m_cmdAceptar->setAutoDefault(true);
+    m_cmdAceptar = boton(this, "cmdAceptar", QStringLiteral("&Aceptar"), twips(2520, 2280, 1455, 375));
     connect(m_cmdAceptar, &QPushButton::clicked, this, &frmEstadisticas::cmdAceptar_Click);
 
     m_lblTruco = etiqueta(this, "lblTruco", QString(), twips(720, 240, 2415, 255));

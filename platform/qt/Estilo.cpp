@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 
@@ -41,6 +42,14 @@ QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect
     l->setFont(f);
     colorTexto(l, color);
     return l;
+}
+
+QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, QRect geometria) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(QString::fromLatin1(nombre));
+    b->setGeometry(geometria);
+    b->setAutoDefault(true);
+    return b;
 }
 
 void colorTexto(QWidget* w, const QColor& color) {

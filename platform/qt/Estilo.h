@@ -12,6 +12,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace auguron::estilo {
@@ -45,6 +46,9 @@ enum Trazo { Normal = 0, Negrita = 1, Subrayada = 2 };
 // label, as on the old forms.
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect geometria,
                  int trazo = Normal, Qt::Alignment alineacion = Qt::AlignLeft, const QColor& color = kNegro);
+
+// A push button that Enter presses while it has the focus.
+QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, QRect geometria);
 
 // The text colour of a label, enabled or not.
 void colorTexto(QWidget* w, const QColor& color);
