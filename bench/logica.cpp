@@ -54,18 +54,18 @@ struct Pregunta {
     const char* nombre;
 };
 const std::array<Pregunta, 12> kPreguntas = {{
-    {q1.vista(), "lograre_terminar_mi_proyecto"},
-    {q2.vista(), "por_que_existe_la_muerte"},
-    {q3.vista(), "sentido_de_la_vida"},
-    {q4.vista(), "que_hora_es"},
-    {q5.vista(), "numero_de_la_suerte"},
-    {q6.vista(), "quien_es_el_amor_de_mi_vida"},
-    {q7.vista(), "cuantos_anos_tienes"},
-    {q8.vista(), "encontrare_trabajo_este_ano"},
-    {q9.vista(), "aprobare_el_examen"},
-    {q10.vista(), "me_casare_pronto"},
-    {q11.vista(), "como_se_llama_la_persona"},
-    {q12.vista(), "es_verdad_hermano_enfermo"},
+    {std::string_view(q1), "lograre_terminar_mi_proyecto"},
+    {std::string_view(q2), "por_que_existe_la_muerte"},
+    {std::string_view(q3), "sentido_de_la_vida"},
+    {std::string_view(q4), "que_hora_es"},
+    {std::string_view(q5), "numero_de_la_suerte"},
+    {std::string_view(q6), "quien_es_el_amor_de_mi_vida"},
+    {std::string_view(q7), "cuantos_anos_tienes"},
+    {std::string_view(q8), "encontrare_trabajo_este_ano"},
+    {std::string_view(q9), "aprobare_el_examen"},
+    {std::string_view(q10), "me_casare_pronto"},
+    {std::string_view(q11), "como_se_llama_la_persona"},
+    {std::string_view(q12), "es_verdad_hermano_enfermo"},
 }};
 
 // A loaded window's logic: both start-up boxes accepted, a new question begun.
@@ -107,18 +107,18 @@ void teclasPeticion(benchmark::State& st, std::string_view frase) {
 }
 
 void BM_TeclaPeticion(benchmark::State& st) {
-    teclasPeticion(st, kPeticion.vista());
+    teclasPeticion(st, std::string_view(kPeticion));
 }
 BENCHMARK(BM_TeclaPeticion);
 
 void BM_TeclaPeticionOculta(benchmark::State& st) {
-    teclasPeticion(st, kPeticionOculta.vista());
+    teclasPeticion(st, std::string_view(kPeticionOculta));
 }
 BENCHMARK(BM_TeclaPeticionOculta);
 
 void BM_TeclaPregunta(benchmark::State& st) {
     Sesion s;
-    const std::string_view q = sinInterrogacion(q1.vista());
+    const std::string_view q = sinInterrogacion(std::string_view(q1));
     std::size_t i = 0;
     for (auto _ : st) {
         int k = static_cast<unsigned char>(q[i]);
@@ -137,7 +137,7 @@ BENCHMARK(BM_TeclaPregunta);
 // record is put back as it was before each submission (one copy of it).
 void envio(benchmark::State& st, std::string_view pregunta) {
     Sesion s;
-    s.p.fijarTexto(Control::txtPeticion, kPeticion.vista());
+    s.p.fijarTexto(Control::txtPeticion, std::string_view(kPeticion));
     s.p.fijarTexto(Control::txtPregunta, sinInterrogacion(pregunta));
     for (auto _ : st) {
         s.v.estado() = s.inicial;
