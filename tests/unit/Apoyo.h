@@ -1,23 +1,106 @@
 #pragma once
 
-// A Velmo on the scripted platform, with the helpers the unit tests share.
+// A Velmo on the scripted platform, and what the logic tests share.
 
 #include "answer/Velmo.h"
 #include "platform/guion/PlataformaGuion.h"
+#include "texts/Almas.h"
+#include "texts/Frecuentes.h"
+#include "util/Ansi.h"
 #include "util/Cifrado.h"
 
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace auguron::prueba {
+
+// UTF-8 test data to Windows-1252 bytes.
+inline std::string w(std::string_view utf8) {
+    std::string r;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const std::size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        char32_t cp = n == 1 ? b : b & (0x7F >> n);
+        for (std::size_t j = 1; j < n; ++j) {
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + j]) & 0x3F);
+        }
+        const int c = ansi::deUnicode(cp);
+        if (c < 0) {
+            throw std::invalid_argument("test text outside Windows-1252");
+        }
+        r += static_cast<char>(c);
+        i += n;
+    }
+    return r;
+}
+
+inline std::string plano(std::string_view cifrado) {
+    return fncDecodificar(cifrado);
+}
+
+// Every text of a stored list, numbered from 1 like the draws.
+template <class L, class F> void cada(const L& lista, F f) {
+    for (decltype(lista.size()) i = 1; i <= lista.size(); ++i) {
+        f(lista[i]);
+    }
+}
+
+template <class L> std::vector<std::string> todos(const L& lista) {
+    std::vector<std::string> r;
+    cada(lista, [&](std::string_view t) { r.emplace_back(t); });
+    return r;
+}
+
+// Every label an answer can be shown under, plain.
+inline const std::set<std::string, std::less<>>& rotulos() {
+    static const std::set<std::string, std::less<>> r = [] {
+        using namespace textos;
+        std::set<std::string, std::less<>> s;
+        const auto poner = [&](std::string_view a, std::string_view b = {}, std::string_view c = {}) {
+            s.insert(plano(std::string(a) + std::string(b) + std::string(c)));
+        };
+        cada(AlmaMedios, [&](auto m) { cada(AlmaFinales, [&](auto f) { poner(AlmaInicio, m, f); }); });
+        cada(Alma2Primeros, [&](auto p) { cada(Alma2Finales, [&](auto f) { poner(p, f); }); });
+        cada(Alma3Primeros, [&](auto p) { poner(p, Alma3Final); });
+        cada(AlmasEnteras, [&](auto e) { poner(e); });
+        for (auto e : {NombreAlmaPorDefecto, EtiquetaA, EtiquetaB, EtiquetaC, EtiquetaD}) {
+            poner(e);
+        }
+        return s;
+    }();
+    return r;
+}
+
+// Readable Spanish in Windows-1252 with at least one letter: a reply
+// deciphered twice, or not at all, fails it (enciphering moves every lower-case
+// letter above 0x9A, deciphering again turns capitals into control codes).
+inline bool legible(std::string_view t) {
+    bool letra = false;
+    for (const char ch : t) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (!((c >= 32 && c <= 126) || c == 13 || c == 0x85 || (c >= 0x91 && c <= 0x97) ||
+              (c >= 0xA0 && c != 0xD7 && c != 0xF7))) {
+            return false;
+        }
+        letra = letra || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    }
+    return letra;
+}
 
 struct Banco {
     PlataformaGuion p;
     AzarGuion azar;
-    Velmo v{p, azar};
+    GeneradorReloj generador;
+    Velmo v;
 
-    // Start-up answered with OK and the first status interval drawn.
-    Banco() {
+    // Start-up answered with OK. The draws come from the script (the first
+    // status interval drawn 1234) or, given a seed, from the generator.
+    explicit Banco(std::uint64_t semilla = 0)
+        : generador([this] { return p.segundos; }, semilla)
+        , v(p, semilla != 0 ? static_cast<FuenteAleatoria&>(generador) : azar) {
         p.respuestas = {Boton::Aceptar, Boton::Aceptar};
         azar.poner({1234});
         v.Form_Load();
@@ -27,38 +110,21 @@ struct Banco {
 
     EstadoSesion& e() { return v.estado(); }
     std::string& caja(Control c) { return p.controles[c].texto; }
+    std::string mostrada() { return caja(Control::lblRespuesta); }
 
-    // Types `teclas` (Windows-1252 bytes) into a box the way the real box
-    // does: the handler sees each code first and may replace it.
+    // Keys (Windows-1252 bytes, 8 for Backspace) into a box the way the real
+    // box takes them: the handler sees each code first and may replace it.
     void teclear(Control c, std::string_view teclas) {
         for (const char t : teclas) {
             int k = static_cast<unsigned char>(t);
-            if (c == Control::txtPeticion) {
-                v.txtPeticion_KeyPress(k);
-            } else {
-                v.txtPregunta_KeyPress(k);
-            }
+            c == Control::txtPeticion ? v.txtPeticion_KeyPress(k) : v.txtPregunta_KeyPress(k);
             aplicarTecla(caja(c), k);
         }
     }
-    void tecla(Control c, int codigo) { teclear(c, std::string(1, static_cast<char>(codigo))); }
-
-    // A whole question: petition, colon, question and "?".
     void preguntar(std::string_view peticion, std::string_view pregunta) {
-        teclear(Control::txtPeticion, peticion);
-        teclear(Control::txtPeticion, ":");
-        teclear(Control::txtPregunta, pregunta);
-        teclear(Control::txtPregunta, "?");
+        teclear(Control::txtPeticion, std::string(peticion) + ":");
+        teclear(Control::txtPregunta, std::string(pregunta) + "?");
     }
-
-    std::string respuestaMostrada() { return caja(Control::lblRespuesta); }
 };
-
-inline std::string plano(std::string_view cifrado) {
-    return fncDecodificar(cifrado);
-}
-
-// UTF-8 source text to Windows-1252 bytes, for readable test data.
-std::string w(std::string_view utf8);
 
 } // namespace auguron::prueba

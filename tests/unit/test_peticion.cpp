@@ -1,246 +1,230 @@
+// The petition box: the hidden answer captured behind the phrase, its
+// erasing, and counters that a held key cannot run out of range.
+
 #include "Apoyo.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <functional>
+#include <vector>
 
 namespace auguron {
 namespace {
 
 using prueba::Banco;
 using prueba::w;
-constexpr std::string_view kFrase = "Velmo, favor de responder esta pregunta";
 constexpr auto P = Control::txtPeticion;
+constexpr auto Q = Control::txtPregunta;
+constexpr std::string_view kFrase = kFrasePeticion;
 
-TEST(Peticion, SinPuntoSeMuestraLoTecleadoConMayusculaInicial) {
-    Banco b;
-    b.teclear(P, "velmo");
-    EXPECT_EQ(b.caja(P), "Velmo");
-    EXPECT_EQ(b.e().EstadoTruco, 0);
-    EXPECT_EQ(b.e().PosPeticion, 6);
-    EXPECT_TRUE(b.e().Respuesta.empty());
-
-    Banco c;
-    c.teclear(P, w("ñu"));
-    EXPECT_EQ(c.caja(P), w("Ñu"));
-}
-
-TEST(Peticion, ElPuntoInicialCapturaYMuestraLaFrase) {
-    Banco b;
-    b.teclear(P, ".si");
-    EXPECT_EQ(b.caja(P), "Vel");
-    EXPECT_EQ(b.e().EstadoTruco, 1);
-    EXPECT_EQ(b.e().Respuesta, "si");
-    b.teclear(P, "mo, favor de responder:");
-    EXPECT_EQ(b.caja(P), "Velmo, favor de responder:");
-    EXPECT_TRUE(b.p.habilitado(Control::txtPregunta));
-    EXPECT_TRUE(b.p.controles[Control::txtPregunta].fondoSistema);
-    EXPECT_EQ(b.p.foco, Control::txtPregunta);
-    EXPECT_EQ(b.e().Respuesta, "simo, favor de responder");
-    b.v.fncDetectarRespuesta();
-    EXPECT_EQ(b.e().Respuesta, "si");
-}
-
-TEST(Peticion, SegundoPuntoCierraLaCaptura) {
-    Banco b;
-    b.teclear(P, ".no.o, favor de responder:");
-    EXPECT_EQ(b.caja(P), "Velmo, favor de responder:");
-    EXPECT_EQ(b.e().EstadoTruco, 2);
-    EXPECT_EQ(b.e().Respuesta, "no");
-    // Further full stops are shown as typed and only count.
-    b.teclear(P, "..");
-    EXPECT_EQ(b.caja(P), "Velmo, favor de responder:..");
-    EXPECT_EQ(b.e().EstadoTruco, 4);
-}
-
-TEST(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
-    Banco b;
-    b.teclear(P, ".");
-    std::string oculto;
-    for (int i = 0; i < 38; ++i) {
-        b.teclear(P, "x");
-        oculto += 'x';
+TEST(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
+    struct Fila {
+        std::string teclas; // UTF-8, "\b" is Backspace
+        std::string caja, oculta;
+        int truco;
+    };
+    const std::vector<Fila> filas = {
+        {"velmo", "Velmo", "", 0},
+        {"ñu", "Ñu", "", 0},
+        {".si", "Vel", "si", 1},
+        {".no.o, favor de responder", "Velmo, favor de responder", "no", 2},
+        {".no.o, favor de responder..", "Velmo, favor de responder..", "no", 4}, // later stops only count
+        {"ab.cd", "Ablmo", "cd", 1}, // a capture opened later shows the phrase from there
+        {".abc\b", "Vel", "ab", 1},
+        {".abc\b\b\b\b", "", "", 0}, // an empty box ends the capture
+        {".abc\b\b\b\b\b.q", "Ve", "q", 1},
+        {"ab.cd\b\b\b", "Ab", "", 1}, // erasing the opening stop does not close it
+        {std::string(40, 'a') + ".", "A" + std::string(39, 'a') + ".", "", 0}, // past position 40
+    };
+    for (const Fila& f : filas) {
+        Banco b;
+        b.teclear(P, w(f.teclas));
+        EXPECT_EQ(b.caja(P), w(f.caja)) << f.teclas;
+        EXPECT_EQ(b.e().Respuesta, f.oculta) << f.teclas;
+        EXPECT_EQ(b.e().EstadoTruco, f.truco) << f.teclas;
     }
-    EXPECT_EQ(b.caja(P), kFrase);
-    EXPECT_FALSE(b.e().EnRetroceso);
-    b.teclear(P, "y"); // the 39th key after the full stop erases
-    EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
-    EXPECT_TRUE(b.e().EnRetroceso);
-    b.teclear(P, std::string(7, 'y'));
-    EXPECT_EQ(b.caja(P), kFrase.substr(0, 31));
-    b.teclear(P, "z");
-    EXPECT_EQ(b.caja(P), kFrase.substr(0, 32));
-    EXPECT_FALSE(b.e().EnRetroceso);
-    b.teclear(P, std::string(7, 'z'));
-    EXPECT_EQ(b.caja(P), kFrase);
-    b.teclear(P, "w");
-    EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
-    EXPECT_EQ(b.e().Respuesta, oculto + std::string(8, 'y') + std::string(8, 'z') + "w");
 }
 
-TEST(Peticion, RetrocesoEnLaCaptura) {
-    Banco b;
-    b.teclear(P, ".abc");
-    b.tecla(P, 8);
-    EXPECT_EQ(b.caja(P), "Vel");
-    EXPECT_EQ(b.e().Respuesta, "ab");
-    EXPECT_EQ(b.e().EstadoTruco, 1);
-    // Down to an empty box: the capture ends and starts afresh later.
-    b.tecla(P, 8);
-    b.tecla(P, 8);
-    b.tecla(P, 8);
-    EXPECT_EQ(b.caja(P), "");
-    EXPECT_EQ(b.e().PosPeticion, 1);
-    EXPECT_EQ(b.e().EstadoTruco, 0);
-    EXPECT_TRUE(b.e().Respuesta.empty());
-    b.tecla(P, 8); // nothing below an empty box
-    EXPECT_EQ(b.e().PosPeticion, 1);
-    b.teclear(P, ".q");
-    EXPECT_EQ(b.caja(P), "Ve");
-    EXPECT_EQ(b.e().Respuesta, "q");
-}
-
-TEST(Peticion, RetrocesoSobreElPuntoDeAperturaNoCierraLaCaptura) {
-    Banco b;
-    b.teclear(P, "ab.cd");
-    EXPECT_EQ(b.caja(P), "Ablmo");
-    b.tecla(P, 8);
-    b.tecla(P, 8);
-    b.tecla(P, 8);
-    EXPECT_EQ(b.caja(P), "Ab");
-    EXPECT_EQ(b.e().EstadoTruco, 1);
-    EXPECT_TRUE(b.e().Respuesta.empty());
-}
-
-TEST(Peticion, PuntoMasAllaDeLaPosicionCuarentaNoCuenta) {
-    Banco b;
-    b.teclear(P, std::string(40, 'a'));
-    EXPECT_EQ(b.e().PosPeticion, 41);
-    b.teclear(P, ".");
-    EXPECT_EQ(b.e().EstadoTruco, 0);
-    EXPECT_EQ(b.caja(P).back(), '.');
-}
-
-TEST(Peticion, DosPuntosYEnterEnLaCaptura) {
+TEST(Peticion, DosPuntosAbreLaPreguntaSinEntrarEnLaCaja) {
     Banco b;
     b.teclear(P, ".a:");
     EXPECT_EQ(b.caja(P), "Ve:");
     EXPECT_EQ(b.e().Respuesta, "a");
-    EXPECT_EQ(b.e().EstadoTruco, 1);
-    b.tecla(P, 13);
-    EXPECT_EQ(b.caja(P), "Ve:l");
-    EXPECT_EQ(b.e().Respuesta, "a\r");
-
-    // Outside the capture Enter adds nothing to the box but still counts.
-    Banco c;
-    c.teclear(P, "ab");
-    c.tecla(P, 13);
-    EXPECT_EQ(c.caja(P), "Ab");
-    EXPECT_EQ(c.e().PosPeticion, 4);
+    EXPECT_TRUE(b.p.habilitado(Q));
+    EXPECT_TRUE(b.p.controles[Q].fondoSistema);
+    EXPECT_EQ(b.p.foco, Q);
 }
 
-TEST(Peticion, DeteccionDeLaRespuestaOculta) {
+TEST(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
     Banco b;
-    // Every captured character matches the phrase shown in its place.
-    b.teclear(P, ".elmo, favor de responder");
-    b.v.fncDetectarRespuesta();
-    EXPECT_TRUE(b.e().Respuesta.empty());
-
-    // A capture opened after other keys keeps its last character.
-    b.e().Respuesta = "hola";
-    b.v.fncDetectarRespuesta();
-    EXPECT_EQ(b.e().Respuesta, "hola");
-    // Case matters, and nothing matches past the short phrase.
-    b.e().Respuesta = "xE";
-    b.v.fncDetectarRespuesta();
-    EXPECT_EQ(b.e().Respuesta, "xE");
-    b.e().Respuesta = std::string(25, 'r');
-    b.v.fncDetectarRespuesta();
-    EXPECT_EQ(b.e().Respuesta.size(), 25u);
+    b.teclear(P, "." + std::string(38, 'x'));
+    EXPECT_EQ(b.caja(P), kFrase);
+    EXPECT_FALSE(b.e().EnRetroceso);
+    b.teclear(P, "y"); // the 39th key erases
+    EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
+    b.teclear(P, std::string(7, 'y'));
+    EXPECT_EQ(b.caja(P), kFrase.substr(0, 31));
+    b.teclear(P, std::string(8, 'z')); // and writes the last word again
+    EXPECT_EQ(b.caja(P), kFrase);
+    b.teclear(P, "w");
+    EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
+    EXPECT_EQ(b.e().Respuesta, std::string(38, 'x') + std::string(8, 'y') + std::string(8, 'z') + "w");
 }
 
-// Whatever the keys, what the box shows keeps agreeing with the record: with a
-// capture opened by the first key (and no colon typed since), the box is the
-// phrase up to PosPeticion; the record stays in its ranges.
-TEST(Peticion, SecuenciasAleatoriasMantienenElAcuerdo) {
-    const unsigned semilla = std::random_device{}();
-    std::mt19937 g(semilla);
-    const std::string teclas = "abcdefghijklmnopqrstuvwxyz ,.";
+// Keys after a capture must keep the box on the phrase: position in 2..40 and
+// the box one shorter than the position.
+void seguirTecleando(Banco& b, int teclas) {
+    for (int i = 0; i < teclas; ++i) {
+        b.teclear(P, "z");
+        const EstadoSesion& e = b.e();
+        ASSERT_EQ(e.EstadoTruco, 1);
+        ASSERT_GE(e.PosPeticion, 2) << "after " << i + 1 << " keys";
+        ASSERT_LE(e.PosPeticion, 40);
+        ASSERT_EQ(b.caja(P).size() + 1, static_cast<std::size_t>(e.PosPeticion));
+    }
+}
+
+// A Backspace while the erasing had the phrase at its shortest used to leave
+// it erasing below the last word: every later key erased one more character,
+// down to an empty box and a position of 0 and below.
+TEST(CapturaAcotada, RetrocesoConLaFraseMasCortaNoLaVacia) {
+    Banco b;
+    b.teclear(P, "." + std::string(38, 'x') + std::string(8, 'y'));
+    ASSERT_EQ(b.caja(P), kFrase.substr(0, 31));
+    ASSERT_TRUE(b.e().EnRetroceso);
+    b.teclear(P, "\b");
+    seguirTecleando(b, 200);
+    EXPECT_EQ(b.caja(P), kFrase.substr(0, b.caja(P).size()));
+}
+
+// The same through a capture opened at position 40, whose erasing started with
+// nothing captured, and Backspaces past the last word.
+TEST(CapturaAcotada, AperturaEnLaPosicion40YRetrocesos) {
+    Banco b;
+    b.teclear(P, std::string(39, 'a') + "." + std::string(8, '\b'));
+    ASSERT_EQ(b.e().PosPeticion, 31);
+    seguirTecleando(b, 100);
+    EXPECT_EQ(b.e().Respuesta, std::string(100, 'z'));
+}
+
+TEST(Peticion, LaDeteccionQuitaLoQueCoincideConLaFraseCorta) {
+    struct Fila {
+        std::string captado, queda;
+    };
+    for (const Fila& f :
+         {Fila{"elmo, favor de responder", ""}, Fila{"simo, favor de responder", "si"}, Fila{"hola", "hola"},
+          Fila{"xl", "x"}, Fila{"xL", "xL"}, Fila{std::string(25, 'r'), std::string(25, 'r')}}) {
+        Banco b;
+        b.e().Respuesta = f.captado;
+        b.v.fncDetectarRespuesta();
+        EXPECT_EQ(b.e().Respuesta, f.queda) << f.captado;
+    }
+}
+
+// Random keys, the seed printed on failure: the record stays in its ranges and,
+// with a capture opened by the first key (no colon or control code since), the
+// box shows the phrase up to the position.
+TEST(Peticion, TeclasAlAzarMantienenElAcuerdo) {
+    constexpr std::uint64_t kSemilla = 20261206;
+    GeneradorReloj g([] { return 0.0; }, kSemilla);
+    const auto azar = [&](int n) { return g.fncNroAleatorio(n) - 1; }; // 0..n-1
+    const std::string letras = "abcdefghijklmnopqrstuvwxyz ,.";
     for (int ronda = 0; ronda < 300; ++ronda) {
         Banco b;
-        bool desdeElInicio = false;
-        bool dosPuntos = false;
-        bool control = false;
-        const int largo = std::uniform_int_distribution<>(1, 400)(g);
+        bool enFrase = false;
+        const int largo = 1 + azar(400);
         for (int i = 0; i < largo; ++i) {
-            const int tipo = std::uniform_int_distribution<>(0, 9)(g);
-            int k = 0;
-            if (tipo < 5) {
-                k = static_cast<unsigned char>(
-                    teclas[std::uniform_int_distribution<std::size_t>(0, teclas.size() - 1)(g)]);
-            } else if (tipo < 7) {
-                k = 8;
-            } else if (tipo == 7) {
-                k = '.';
-            } else if (tipo == 8) {
-                k = std::uniform_int_distribution<>(0, 255)(g);
-            } else {
-                k = std::uniform_int_distribution<>(0, 9)(g) == 0 ? ':' : 13;
-            }
+            const int tipo = azar(10);
+            const int k = tipo < 5    ? static_cast<unsigned char>(letras[azar(29)])
+                          : tipo < 7  ? 8
+                          : tipo == 7 ? '.'
+                          : tipo == 8 ? azar(256)
+                                      : (azar(10) == 0 ? ':' : 13);
             if (k == '.' && b.e().EstadoTruco == 0 && b.e().PosPeticion == 1 && b.caja(P).empty()) {
-                desdeElInicio = true, dosPuntos = false, control = false;
+                enFrase = true;
+            } else if (b.e().EstadoTruco != 1 && k != 8 && (k < 32 || k == 127)) {
+                enFrase = false;
             }
-            const bool capturando = b.e().EstadoTruco == 1;
-            if (k == ':') {
-                dosPuntos = true;
-            }
-            if (!capturando && k != 8 && (k < 32 || k == 127) && k != ':') {
-                control = true;
-            }
-            b.tecla(P, k);
+            b.teclear(P, std::string(1, static_cast<char>(k)));
             const EstadoSesion& e = b.e();
-            SCOPED_TRACE("seed " + std::to_string(semilla) + ", round " + std::to_string(ronda) + ", key " +
-                         std::to_string(i));
+            SCOPED_TRACE("seed " + std::to_string(kSemilla) + ", round " + std::to_string(ronda) + ", key " +
+                         std::to_string(i) + " = " + std::to_string(k));
             ASSERT_GE(e.PosPeticion, 1);
             ASSERT_GE(e.EstadoTruco, 0);
-            if (e.EstadoTruco == 0) {
-                desdeElInicio = false;
-            }
+            enFrase = enFrase && e.EstadoTruco > 0 && k != ':';
             if (e.PosPeticion == 1) {
                 ASSERT_EQ(e.EstadoTruco, 0);
                 ASSERT_TRUE(e.Respuesta.empty());
-                ASSERT_FALSE(e.EnRetroceso);
             }
             if (e.EstadoTruco == 1) {
                 ASSERT_GE(e.PosPeticion, 2);
                 ASSERT_LE(e.PosPeticion, 40);
-                if (desdeElInicio && !dosPuntos && !control) {
+                if (enFrase) {
                     ASSERT_EQ(b.caja(P), kFrase.substr(0, static_cast<std::size_t>(e.PosPeticion - 1)));
                 }
             }
-            if (e.EnRetroceso) {
-                ASSERT_GE(e.EstadoTruco, 1);
-                // Backspaces may take the box below the last word for a while;
-                // the next key of the capture puts the phrase back there.
-                if (e.EstadoTruco == 1 && k != 8) {
-                    ASSERT_GE(e.PosPeticion, 32);
-                }
+            // A Backspace may leave the box below the last word for a moment.
+            if (e.EnRetroceso && e.EstadoTruco == 1 && k != 8) {
+                ASSERT_GE(e.PosPeticion, 32);
             }
             ASSERT_EQ(e.Respuesta.find('.'), std::string::npos) << "full stops are never captured";
         }
     }
 }
 
-TEST(Peticion, TeclaSostenidaNoDesbordaLosContadores) {
+// A key held down for hours stops each 16-bit count at its limit instead of
+// wrapping it round.
+struct Sostenida {
+    const char* nombre;
+    std::function<void(Banco&)> teclas;
+    Entero EstadoSesion::*campo;
+    Entero esperado;
+};
+
+class TeclaSostenida : public testing::TestWithParam<Sostenida> {};
+
+TEST_P(TeclaSostenida, SeQuedaEnElLimite) {
     Banco b;
-    b.teclear(P, std::string(40000, 'a'));
-    EXPECT_EQ(b.e().PosPeticion, 32767);
-    EXPECT_EQ(b.caja(P).size(), 40000u);
-    Banco c;
-    c.teclear(P, "ab");
-    c.teclear(P, std::string(40000, '.'));
-    EXPECT_GE(c.e().EstadoTruco, 2);
+    GetParam().teclas(b);
+    EXPECT_EQ(b.e().*GetParam().campo, GetParam().esperado);
 }
+
+constexpr int kTeclas = 40000;
+const std::string kMuchas(kTeclas, 'a');
+
+INSTANTIATE_TEST_SUITE_P(
+    Contadores, TeclaSostenida,
+    testing::Values(Sostenida{"letras_en_la_peticion", [](Banco& b) { b.teclear(P, kMuchas); },
+                              &EstadoSesion::PosPeticion, INT16_MAX},
+                    Sostenida{"punto_y_retroceso",
+                              [](Banco& b) {
+                                  b.teclear(P, "x");
+                                  for (int i = 0; i < kTeclas; ++i) {
+                                      b.teclear(P, ".\b");
+                                  }
+                              },
+                              &EstadoSesion::EstadoTruco, INT16_MAX},
+                    Sostenida{"retroceso_en_la_peticion_vacia",
+                              [](Banco& b) { b.teclear(P, std::string(kTeclas, 8)); },
+                              &EstadoSesion::PosPeticion, 1},
+                    Sostenida{"letras_en_la_pregunta", [](Banco& b) { b.teclear(Q, kMuchas); },
+                              &EstadoSesion::LargoPregunta, INT16_MAX},
+                    Sostenida{"retroceso_en_la_pregunta_vacia",
+                              [](Banco& b) { b.teclear(Q, std::string(kTeclas, 8)); },
+                              &EstadoSesion::LargoPregunta, 0},
+                    Sostenida{"consonantes",
+                              [](Banco& b) {
+                                  std::string q(kTeclas, 'b');
+                                  b.v.fncGeneralizar(q);
+                              },
+                              &EstadoSesion::MaxConsonantes, INT16_MAX},
+                    Sostenida{"blancos",
+                              [](Banco& b) {
+                                  std::string q(kTeclas, ' ');
+                                  b.v.fncGeneralizar(q);
+                              },
+                              &EstadoSesion::CantPalabras, INT16_MAX}),
+    [](const auto& i) { return std::string(i.param.nombre); });
 
 } // namespace
 } // namespace auguron
