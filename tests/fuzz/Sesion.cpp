@@ -16,16 +16,14 @@ constexpr auto Q = Control::txtPregunta;
 // Keys worth pressing often; a key byte of 200 or more is sent as it is.
 const std::string kTeclas = prueba::w(".\b\b:..abcdeflmnoprstuvz ,?áñK");
 // Whole questions that reach the topics with a state of their own.
-const std::string kPreguntas[] = {
-    prueba::w("¿Cuál es el sentido de la vida"),
-    prueba::w("¿Quién es el amor de mi vida"),
-    prueba::w("¿Qué me va a pasar en el futuro"),
-    prueba::w("estadísticas"),
-    prueba::w("¿Conseguiré trabajo"),
-    prueba::w("¿Qué día es hoy"),
-    prueba::w("¿Cuál es tu número de la lotería"),
-    prueba::w("¿Lloverá mañana"),
-};
+const char* const kPreguntas[] = {"¿Cuál es el sentido de la vida",
+                                  "¿Quién es el amor de mi vida",
+                                  "¿Qué me va a pasar en el futuro",
+                                  "estadísticas",
+                                  "¿Conseguiré trabajo",
+                                  "¿Qué día es hoy",
+                                  "¿Cuál es tu número de la lotería",
+                                  "¿Lloverá mañana"};
 
 class Partida {
 public:
@@ -73,22 +71,18 @@ private:
 
     void paso(int op, int v) {
         PlataformaGuion& p = m_b.p;
-        switch (op) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-        case 4: {
+        if (op < 5) {
             const std::uint8_t k = leer();
             teclear(op < 3 ? P : Q,
                     std::string(1, k < 200 ? kTeclas[k % kTeclas.size()] : static_cast<char>(k)));
-            break;
+            return;
         }
+        switch (op) {
         case 5:
             teclear(P, "velmo, favor de responder:");
             break;
         case 6:
-            teclear(Q, kPreguntas[v % std::size(kPreguntas)] + "?");
+            teclear(Q, prueba::w(kPreguntas[v % std::size(kPreguntas)]) + "?");
             break;
         case 7:
             // F2 works while the statistics window holds the button disabled.

@@ -73,7 +73,7 @@ TEST(Pregunta, CadaIncoherenciaTieneSuResponsable) {
                           Fila{kPeticion.data(), "ab cd ef", PreguntaMala}, // under nine characters
                           Fila{kPeticion.data(), "ab cd efg", Normal},
                           Fila{kPeticion.data(), "abcdefghijklm", PreguntaMala}, // one word
-                          Fila{kPeticion.data(), "rhythm es ya", PreguntaMala},  // five consonants in a row
+                          Fila{kPeticion.data(), "brrrr es ya", PreguntaMala},   // five consonants in a row
                           Fila{kPeticion.data(), "psst es ya", Normal}, Fila{"hola", "zz", Ambas}}) {
         Banco b;
         b.azar.poner({1});

@@ -207,9 +207,10 @@ TEST(Grupo807, SuspensoConSuEstadoYSuFinal) {
         b.v.tmrSuspenso_Timer();
     }
     EXPECT_EQ(b.mostrada(), rotulo + "Uno." + std::string(40, '.'));
-    b.v.tmrSuspenso_Timer();
-    b.v.tmrSuspenso_Timer();
-    EXPECT_EQ(b.mostrada(), rotulo);
+    for (int i = 41; i <= 42; ++i) {
+        b.v.tmrSuspenso_Timer();
+        EXPECT_EQ(b.mostrada(), rotulo) << "tick " << i;
+    }
     b.v.tmrSuspenso_Timer();
     EXPECT_EQ(b.mostrada(), plano(NombreAlmaPorDefecto) + plano(Tema807Finales[2]));
     EXPECT_EQ(b.caja(Control::lblInfo), "");
