@@ -66,7 +66,8 @@ inline const std::set<std::string, std::less<>>& rotulos() {
         cada(Alma2Primeros, [&](auto p) { cada(Alma2Finales, [&](auto f) { poner(p, f); }); });
         cada(Alma3Primeros, [&](auto p) { poner(p, Alma3Final); });
         cada(AlmasEnteras, [&](auto e) { poner(e); });
-        for (auto e : {NombreAlmaPorDefecto, EtiquetaA, EtiquetaB, EtiquetaC, EtiquetaD}) {
+        for (std::string_view e : std::initializer_list<std::string_view>{NombreAlmaPorDefecto, EtiquetaA,
+                                                                          EtiquetaB, EtiquetaC, EtiquetaD}) {
             poner(e);
         }
         return s;

@@ -33,7 +33,7 @@ TEST(Arranque, CancelarLaOracionTerminaYAceptarDaLaBienvenida) {
     EXPECT_EQ(p.intervalo(Temporizador::tmrMensaje), 4321);
     const EstadoSesion& e = v.estado();
     EXPECT_EQ(e.FrasePeticion, kFrasePeticion);
-    EXPECT_EQ(e.NombreAlma, textos::NombreAlmaPorDefecto);
+    EXPECT_EQ(e.NombreAlma, std::string_view(textos::NombreAlmaPorDefecto));
     EXPECT_EQ(e.PosPeticion, 1);
     EXPECT_EQ(e.CantPregTruco, 0);
 }
@@ -59,7 +59,8 @@ TEST(Reinicio, DevuelveSoloLosCamposDeCadaPregunta) {
     EXPECT_EQ(
         tuple(e.Respuesta, e.PosPeticion, e.LargoPregunta, e.EstadoTruco, e.EnRetroceso, e.MaxConsonantes),
         tuple("", 1, 0, 0, false, 0));
-    EXPECT_EQ(tuple(e.SuspensoActivo, e.NombreAlma), tuple(false, textos::NombreAlmaPorDefecto));
+    EXPECT_EQ(tuple(e.SuspensoActivo, e.NombreAlma),
+              tuple(false, std::string_view(textos::NombreAlmaPorDefecto)));
     EXPECT_EQ(tuple(e.CantPregTruco, e.CantTema404, e.YaTema712, e.PreguntasSinTruco), tuple(2, 7, true, 4))
         << "what the run remembers stays";
     EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 0);

@@ -107,17 +107,17 @@ TEST(Frecuentes, LaFechaPorEtapas) {
     Banco b;
     responder(b, 10002, {3});
     EXPECT_EQ(plano(b.e().Respuesta),
-              plano(Tema10002AntesFecha) + "6/12/2026" + plano(Tema10002DespuesFecha));
+              plano(Tema10002AntesFecha) + "domingo, 6 de diciembre de 2026" + plano(Tema10002DespuesFecha));
     responder(b, 10002, {1});
-    EXPECT_EQ(b.e().Respuesta, Tema10002Etapa0);
+    EXPECT_EQ(b.e().Respuesta, std::string_view(Tema10002Etapa0));
     responder(b, 10002);
-    EXPECT_EQ(b.e().NombreAlma, EtiquetaC);
-    EXPECT_EQ(b.e().Respuesta, Tema10002Etapa1);
+    EXPECT_EQ(b.e().NombreAlma, std::string_view(EtiquetaC));
+    EXPECT_EQ(b.e().Respuesta, std::string_view(Tema10002Etapa1));
     responder(b, 10002, {2});
-    EXPECT_EQ(b.e().NombreAlma, NombreAlmaPorDefecto);
+    EXPECT_EQ(b.e().NombreAlma, std::string_view(NombreAlmaPorDefecto));
     EXPECT_EQ(b.e().Respuesta, Tema10002Etapa2[2]);
     responder(b, 10002, {3});
-    EXPECT_EQ(b.e().NombreAlma, EtiquetaD);
+    EXPECT_EQ(b.e().NombreAlma, std::string_view(EtiquetaD));
     EXPECT_EQ(b.e().Respuesta, Tema10002Etapa2[3]);
 }
 
@@ -250,7 +250,7 @@ TEST(Tema10007, ElComandoAbreLasEstadisticasSinContarse) {
     b.caja(Control::txtPregunta) = "estadisticas";
     b.v.fncResponderPreguntaFrecuente(10007);
     EXPECT_EQ(b.e().CantPregFrecuentes, 3);
-    EXPECT_EQ(b.e().Respuesta, Tema10007);
+    EXPECT_EQ(b.e().Respuesta, std::string_view(Tema10007));
     EXPECT_EQ(b.caja(Control::txtPregunta), "");
     EXPECT_FALSE(b.p.habilitado(Control::cmdNuevaPregunta));
     EXPECT_EQ(b.p.estadisticasMostradas, 1);

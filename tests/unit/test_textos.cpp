@@ -44,7 +44,8 @@ TEST(Textos, CadaRespuestaAguantaElRevelado) {
            Tema5300, Tema5500, Tema10003, Tema10004, Tema10005, Tema10008, Tema10009, Tema2003, Tema305,
            Tema712YaDados, Tema10001, Tema10002Etapa2, Obviedades, TemasRepetidos, Tema404Primera,
            Tema404NoQuiere, Tema404NoVende, Tema404NoReza, Tema807Simples, Tema807Breves, Tema10006Primeras);
-    for (auto t : {Tema104, Tema509, Tema10002Etapa0, Tema10002Etapa1, Tema404Reza, Tema10007}) {
+    for (std::string_view t : std::initializer_list<std::string_view>{
+             Tema104, Tema509, Tema10002Etapa0, Tema10002Etapa1, Tema404Reza, Tema10007}) {
         r.push_back(plano(t));
     }
     // Joined from pieces, numbers and dates.
