@@ -144,6 +144,7 @@ private slots:
         QVERIFY(t.isActive());
         p.fijarIntervalo(Temporizador::tmrSuspenso, 0);
         QVERIFY(!t.isActive());
+        p.habilitarTemporizador(Temporizador::tmrSuspenso, false);
         p.habilitarTemporizador(Temporizador::tmrSuspenso, true);
         QVERIFY(!t.isActive());
     }
