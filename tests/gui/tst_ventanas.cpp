@@ -31,75 +31,32 @@ QWidget* ventana(const char* nombre) {
     return nullptr;
 }
 
-enum Paso {
-    AbreEstadisticas, // what the statistics command asks of the platform
-    AbreTemas,
-    AbreAcerca,
-    AceptarEstadisticas,
-    CuadroEstadisticas,
-    CuadroAcerca,
-    EscapeTemas,
-    CuadroPrincipal,
-    MenuSalir,
-    CtrlX,
-    BotonSalir, // every window
-    NoAlEspiritu,
-};
-
-void hacer(Principal& v, Paso paso) {
-    switch (paso) {
-    case AbreEstadisticas:
+// A step of the user: a menu item or a button of the main window by name, the
+// close box or the button of a small window, Ctrl+X, or No to the spirit.
+void hacer(Principal& v, const QString& paso) {
+    const QStringList p = paso.split(QLatin1Char(' '));
+    if (p[0] == QLatin1String("estadisticas")) { // what the statistics command asks of the platform
         v.p->habilitar(Control::cmdNuevaPregunta, false);
         v.p->mostrarEstadisticas();
-        break;
-    case AbreTemas:
-        v.hijo<QAction>("mnuTemas")->trigger();
-        break;
-    case AbreAcerca:
-        v.hijo<QAction>("mnuAcerca")->trigger();
-        break;
-    case AceptarEstadisticas:
-        QTest::mouseClick(ventana("frmEstadisticas")->findChild<QPushButton*>("cmdAceptar"), Qt::LeftButton);
-        break;
-    case CuadroEstadisticas:
-    case CuadroAcerca:
-    case CuadroPrincipal: // what the window system sends for the close box
-        ventana(paso == CuadroEstadisticas ? "frmEstadisticas"
-                : paso == CuadroAcerca     ? "frmAcerca"
-                                           : "frmVelmo")
-            ->windowHandle()
-            ->close();
-        break;
-    case EscapeTemas: {
-        QWidget* temas = ventana("frmTemas");
-        temas->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(temas));
-        QTest::keyClick(temas, Qt::Key_Escape);
-        break;
-    }
-    case MenuSalir:
-        v.hijo<QAction>("mnuSalir")->trigger();
-        break;
-    case CtrlX:
+    } else if (p[0] == QLatin1String("cuadro")) { // what the window system sends for the close box
+        ventana(p[1].toLatin1())->windowHandle()->close();
+    } else if (p[0] == QLatin1String("boton")) {
+        QTest::mouseClick(ventana(p[1].toLatin1())->findChild<QPushButton*>(p[2]), Qt::LeftButton);
+    } else if (p[0] == QLatin1String("Ctrl+X")) {
         v.w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(v.w));
         QTest::keyClick(v.w, Qt::Key_X, Qt::ControlModifier);
-        break;
-    case BotonSalir:
-        QTest::mouseClick(v.hijo<QPushButton>("cmdSalir"), Qt::LeftButton);
-        break;
-    case NoAlEspiritu: // as after five questions without a hidden answer
+    } else if (p[0] == QLatin1String("espiritu")) { // No, as after five questions without a hidden answer
         v.w->velmo().estado().PreguntasSinTruco = 5;
         v.azar->poner({1});
         v.p->guion.respuestas = {Boton::No, Boton::Aceptar};
         v.hijo<QAction>("mnuNuevaPregunta")->trigger();
-        break;
+    } else {
+        v.hijo<QAction>(p[0].toLatin1())->trigger();
     }
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(QList<Paso>)
 
 class PruebaVentanas : public QObject {
     Q_OBJECT
@@ -123,16 +80,15 @@ private slots:
         QCOMPARE(cuenta("lblCantTotal"), QStringLiteral(" 98304"));
         auto* nueva = v.hijo<QPushButton>("cmdNuevaPregunta");
         QVERIFY(!nueva->isEnabled());
-        hacer(v, AceptarEstadisticas);
+        hacer(v, QStringLiteral("boton frmEstadisticas cmdAceptar"));
         QTRY_COMPARE(QApplication::focusWidget(), nueva);
     }
 
     void cadaVentanaUnaSolaVez() {
         Principal v = abrir();
-        for (int i = 0; i < 2; ++i) {
-            for (const Paso p : {AbreEstadisticas, AbreTemas, AbreAcerca}) {
-                hacer(v, p);
-            }
+        for (const char* paso :
+             {"estadisticas", "mnuTemas", "mnuAcerca", "estadisticas", "mnuTemas", "mnuAcerca"}) {
+            hacer(v, QLatin1String(paso));
         }
         QCOMPARE(visibles(), QStringLiteral("frmAcerca frmEstadisticas frmTemas frmVelmo"));
     }
@@ -140,26 +96,26 @@ private slots:
     // After each step, the windows on screen; the program ends (inside the
     // event loop, where Qt tells of the last window) with the last step.
     void ordenes_data() {
-        QTest::addColumn<QList<Paso>>("pasos");
+        QTest::addColumn<QStringList>("pasos");
         QTest::addColumn<QStringList>("vistas");
         const QString P = QStringLiteral("frmVelmo");
         QTest::newRow("la estadística sobrevive a la principal")
-            << QList<Paso>{AbreEstadisticas, MenuSalir, AceptarEstadisticas}
+            << QStringList{"estadisticas", "mnuSalir", "boton frmEstadisticas cmdAceptar"}
             << QStringList{"frmEstadisticas " + P, "frmEstadisticas", ""};
-        QTest::newRow("Salir cierra todas") << QList<Paso>{AbreTemas, AbreAcerca, BotonSalir}
+        QTest::newRow("Salir cierra todas") << QStringList{"mnuTemas", "mnuAcerca", "boton frmVelmo cmdSalir"}
                                             << QStringList{"frmTemas " + P, "frmAcerca frmTemas " + P, ""};
-        QTest::newRow("cuadros de cierre")
-            << QList<Paso>{AbreAcerca, CuadroAcerca, CuadroPrincipal} << QStringList{"frmAcerca " + P, P, ""};
+        QTest::newRow("cuadros de cierre") << QStringList{"mnuAcerca", "cuadro frmAcerca", "cuadro frmVelmo"}
+                                           << QStringList{"frmAcerca " + P, P, ""};
         QTest::newRow("no al espíritu con la ayuda abierta")
-            << QList<Paso>{AbreTemas, NoAlEspiritu, EscapeTemas}
+            << QStringList{"mnuTemas", "espiritu", "cuadro frmTemas"}
             << QStringList{"frmTemas " + P, "frmTemas", ""};
         QTest::newRow("Ctrl+X tras cerrar la estadística")
-            << QList<Paso>{AbreEstadisticas, CuadroEstadisticas, CtrlX}
+            << QStringList{"estadisticas", "cuadro frmEstadisticas", "Ctrl+X"}
             << QStringList{"frmEstadisticas " + P, P, ""};
     }
 
     void ordenes() {
-        QFETCH(QList<Paso>, pasos);
+        QFETCH(QStringList, pasos);
         QFETCH(QStringList, vistas);
         Principal v = abrir();
         int fines = 0;

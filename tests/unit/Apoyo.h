@@ -48,12 +48,6 @@ template <class L, class F> void cada(const L& lista, F f) {
     }
 }
 
-template <class L> std::vector<std::string> todos(const L& lista) {
-    std::vector<std::string> r;
-    cada(lista, [&](std::string_view t) { r.emplace_back(t); });
-    return r;
-}
-
 // Every label an answer can be shown under, plain.
 inline const std::set<std::string, std::less<>>& rotulos() {
     static const std::set<std::string, std::less<>> r = [] {

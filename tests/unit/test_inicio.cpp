@@ -182,15 +182,8 @@ TEST(Mensajes, OracionDelMenuSegunLoQueDuro) {
     }
 }
 
-TEST(Ventana, LogoFocoPortapapelesYSalida) {
+TEST(Ventana, FocoYSalida) {
     Banco b;
-    b.v.mnuVerImagen_Click();
-    EXPECT_TRUE(b.p.visible(Control::pctLogo));
-    EXPECT_EQ(b.caja(Control::mnuVerImagen), "Ocultar Imagen");
-    b.v.mnuVerImagen_Click();
-    EXPECT_FALSE(b.p.visible(Control::pctLogo));
-    EXPECT_EQ(b.caja(Control::mnuVerImagen), "Ver Imagen");
-
     b.p.fijarIntervalo(Temporizador::tmrFocus, 2000);
     b.p.habilitarTemporizador(Temporizador::tmrFocus, true);
     b.v.tmrFocus_Timer();
@@ -201,10 +194,6 @@ TEST(Ventana, LogoFocoPortapapelesYSalida) {
     b.p.habilitar(Control::cmdNuevaPregunta, false);
     b.v.tmrFocus_Timer();
     EXPECT_EQ(b.p.foco, Control::txtPeticion);
-
-    b.v.txtPeticion_GotFocus();
-    b.v.txtPregunta_GotFocus();
-    EXPECT_EQ(b.p.portapapelesVaciado, 2);
 
     b.v.mnuSalir_Click();
     EXPECT_TRUE(b.p.principalCerrada);

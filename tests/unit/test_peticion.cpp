@@ -26,6 +26,7 @@ TEST(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         {"velmo", "Velmo", "", 0},
         {"ñu", "Ñu", "", 0},
         {".si", "Vel", "si", 1},
+        {".a:", "Ve:", "a", 1}, // the colon opens the question box
         {".no.o, favor de responder", "Velmo, favor de responder", "no", 2},
         {".no.o, favor de responder..", "Velmo, favor de responder..", "no", 4}, // later stops only count
         {"ab.cd", "Ablmo", "cd", 1}, // a capture opened later shows the phrase from there
@@ -42,16 +43,6 @@ TEST(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         EXPECT_EQ(b.e().Respuesta, f.oculta) << f.teclas;
         EXPECT_EQ(b.e().EstadoTruco, f.truco) << f.teclas;
     }
-}
-
-TEST(Peticion, DosPuntosAbreLaPreguntaSinEntrarEnLaCaja) {
-    Banco b;
-    b.teclear(P, ".a:");
-    EXPECT_EQ(b.caja(P), "Ve:");
-    EXPECT_EQ(b.e().Respuesta, "a");
-    EXPECT_TRUE(b.p.habilitado(Q));
-    EXPECT_TRUE(b.p.controles[Q].fondoSistema);
-    EXPECT_EQ(b.p.foco, Q);
 }
 
 TEST(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {

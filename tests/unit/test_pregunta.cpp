@@ -1,5 +1,5 @@
 // The question box: its capital, the reveal of the hidden answer, which
-// responder a question reaches, the normalisation and the fallback replies.
+// responder a question reaches, and the normalisation.
 
 #include "Apoyo.h"
 
@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
 #include <vector>
 
 namespace auguron {
@@ -127,63 +125,6 @@ TEST(Pregunta, Normalizacion) {
         EXPECT_EQ(b.e().CantPalabras, f.palabras) << f.entrada;
         EXPECT_EQ(b.e().MaxConsonantes, f.consonantes) << f.entrada;
     }
-}
-
-// How often each fallback reply comes, over every value of its draw.
-TEST(Respaldo, CadaRespuestaConSuPeso) {
-    struct Fila {
-        const char* nombre;
-        std::vector<std::string> textos;
-        int rango;
-        std::function<void(Banco&)> responder;
-        std::vector<int> veces; // per reply, from the first
-    };
-    const auto repetir = [](std::vector<int> v, int n, int cuantas) {
-        v.insert(v.end(), static_cast<std::size_t>(n), cuantas);
-        return v;
-    };
-    const std::vector<Fila> filas = {
-        {"ordinaria", prueba::todos(textos::RespuestasOrdinarias), 49,
-         [](Banco& b) { b.v.fncResponderPreguntaOrdinaria(); }, repetir({2, 2, 2, 2}, 41, 1)},
-        {"peticion_mala",
-         prueba::todos(textos::RespuestasPeticionMala),
-         5,
-         [](Banco& b) { b.v.fncResponderPeticionIncoherente(); },
-         {1, 1, 1, 1, 1, 0, 0, 0}},
-        // From the fifth insistence the last three come too, and 12 to 15
-        // hand over to the replies for both wrong.
-        {"peticion_mala_insistida",
-         prueba::todos(textos::RespuestasPeticionMala),
-         11,
-         [](Banco& b) {
-             b.e().CantPeticionesIncoherentes = 4;
-             b.v.fncResponderPeticionIncoherente();
-         },
-         {1, 1, 1, 1, 1, 2, 2, 2}},
-        {"pregunta_mala", prueba::todos(textos::RespuestasPreguntaMala), 11,
-         [](Banco& b) { b.v.fncResponderPreguntaIncoherente(); }, repetir({}, 11, 1)},
-        {"ambas_malas", prueba::todos(textos::RespuestasPetYPregMalas), 14,
-         [](Banco& b) { b.v.fncResponderPetYPregIncoherente(); }, repetir(repetir({}, 12, 1), 1, 2)},
-    };
-    for (const Fila& f : filas) {
-        std::map<std::string, int> veces;
-        for (int n = 1; n <= f.rango; ++n) {
-            Banco b;
-            b.azar.poner({n});
-            f.responder(b);
-            ++veces[b.e().Respuesta];
-        }
-        std::vector<int> segun;
-        for (const std::string& t : f.textos) {
-            segun.push_back(veces[t]);
-        }
-        EXPECT_EQ(segun, f.veces) << f.nombre;
-    }
-    Banco b;
-    b.e().CantPeticionesIncoherentes = 4;
-    b.azar.poner({15, 14});
-    b.v.fncResponderPeticionIncoherente();
-    EXPECT_EQ(b.e().Respuesta, textos::RespuestasPetYPregMalas[13]);
 }
 
 } // namespace
