@@ -6,8 +6,10 @@
 #include "app/frmVelmo.h"
 #include "platform/guion/PlataformaGuion.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QString>
+#include <QTest>
 
 namespace auguron::prueba {
 
@@ -32,17 +34,58 @@ struct Principal {
 
 // The main window, loaded (OK to the prayer and the welcome, the status line
 // held still) and shown active; or only created.
-Principal abrir(bool cargar = true);
+inline Principal abrir(bool cargar = true) {
+    auto plataforma = std::make_unique<PlataformaPrueba>();
+    auto azar = std::make_unique<AzarGuion>();
+    Principal r{nullptr, plataforma.get(), azar.get()};
+    r.w = new frmVelmo(std::move(plataforma), std::move(azar));
+    if (cargar) {
+        r.p->guion.respuestas = {Boton::Aceptar, Boton::Aceptar};
+        r.azar->poner({5000});
+        if (r.w->cargar()) {
+            r.p->fijarIntervalo(Temporizador::tmrMensaje, 0); // its later draws are not scripted
+            r.w->show();
+            r.w->activateWindow();
+            if (!QTest::qWaitForWindowActive(r.w)) {
+                qWarning("the main window did not become active");
+            }
+        }
+    }
+    return r;
+}
 
 // Types into `w` one key at a time, as a keyboard would, accents included.
-void escribir(QWidget* w, const QString& texto);
+inline void escribir(QWidget* w, const QString& texto) {
+    for (const QChar c : texto) {
+        QTest::sendKeyEvent(QTest::Click, w, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), {});
+    }
+}
 
 // The names of the top-level windows on screen, sorted, joined by blanks.
-QString visibles();
+inline QString visibles() {
+    QStringList r;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            r << w->objectName();
+        }
+    }
+    r.sort();
+    return r.join(QLatin1Char(' '));
+}
 
 // Runs posted deletions, as the event loop would after a window closes.
-void asentar();
+inline void asentar() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
-void cerrarTodo();
+inline void cerrarTodo() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->parentWidget() == nullptr) {
+            w->close();
+            w->deleteLater();
+        }
+    }
+    asentar();
+}
 
 } // namespace auguron::prueba

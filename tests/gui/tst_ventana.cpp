@@ -28,14 +28,6 @@ class PruebaVentana : public QObject {
 private slots:
     void cleanup() { cerrarTodo(); }
 
-    void cancelarLaOracionNoAbreNada() {
-        Principal v = abrir(false);
-        v.p->guion.respuestas = {Boton::Cancelar};
-        QVERIFY(!v.w->cargar());
-        QCOMPARE(v.p->guion.cajas.size(), 1u);
-        QVERIFY(!v.w->isVisible());
-    }
-
     // The hidden answer typed behind the phrase, revealed as the answer; the
     // focus waits two seconds on the answer, which a screen reader reads,
     // then moves to "Nueva Pregunta"; F2 starts over.

@@ -182,7 +182,7 @@ TEST(Mensajes, OracionDelMenuSegunLoQueDuro) {
     }
 }
 
-TEST(Ventana, FocoYSalida) {
+TEST(Ventana, ElFocoVaANuevaPreguntaSiEstaHabilitada) {
     Banco b;
     b.p.fijarIntervalo(Temporizador::tmrFocus, 2000);
     b.p.habilitarTemporizador(Temporizador::tmrFocus, true);
@@ -194,12 +194,6 @@ TEST(Ventana, FocoYSalida) {
     b.p.habilitar(Control::cmdNuevaPregunta, false);
     b.v.tmrFocus_Timer();
     EXPECT_EQ(b.p.foco, Control::txtPeticion);
-
-    b.v.mnuSalir_Click();
-    EXPECT_TRUE(b.p.principalCerrada);
-    EXPECT_FALSE(b.p.todasCerradas);
-    b.v.cmdSalir_Click();
-    EXPECT_TRUE(b.p.todasCerradas);
 }
 
 } // namespace

@@ -82,19 +82,5 @@ TEST(Textos, CadaRespuestaAguantaElRevelado) {
     EXPECT_EQ(std::set<std::string>(r.begin(), r.end()).size() + 2, r.size());
 }
 
-// fncGeneralizar's form: lower case, "qu" for "k", no acute accents; and no
-// keyword inside another, which would make the longer one useless.
-TEST(Textos, PalabrasDePreguntaEnFormaNormalizada) {
-    std::vector<std::string> claves;
-    cada(PalabrasDePregunta, [&](std::string_view c) { claves.push_back(plano(c)); });
-    for (const std::string& c : claves) {
-        EXPECT_EQ(c, ansi::enMinusculas(c));
-        EXPECT_EQ(c.find_first_of(prueba::w("káéíóú")), std::string::npos) << c;
-        for (const std::string& otra : claves) {
-            EXPECT_TRUE(otra == c || otra.find(c) == std::string::npos) << c << " in " << otra;
-        }
-    }
-}
-
 } // namespace
 } // namespace auguron
