@@ -6,8 +6,7 @@
 #
 # The corpus grows in build/fuzz/corpus and is reused by the next run; an input
 # that breaks a rule is written to build/fuzz/hallazgos/ and the run stops. To
-# replay one: build/fuzz/tests/fuzz_sesion FILE (AUGURON_TRAZA=1 prints every
-# event).
+# replay one: build/fuzz/tests/fuzz_sesion FILE (it names the rule and the event).
 set -euo pipefail
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 corridas=${1:-1000000}

@@ -4,6 +4,9 @@
 
 #include "answer/Velmo.h"
 #include "platform/guion/PlataformaGuion.h"
+#if __has_include("platform/guion/Consulta.h")
+#include "platform/guion/Consulta.h" // whole questions, for the corpus
+#endif
 #include "texts/Almas.h"
 #include "texts/Frecuentes.h"
 #include "util/Ansi.h"
