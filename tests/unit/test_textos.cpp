@@ -1,6 +1,7 @@
 // The stored texts read back through the cipher, joined the way the
 // responders join them, as the reveal shows them: the label in front, a
-// capital first and a full stop last unless one is there.
+// capital first and a full stop last unless one is there. (The suspense
+// replies, which the reveal does not finish, are checked with the input tests.)
 
 #include "Apoyo.h"
 
@@ -43,7 +44,7 @@ TEST(Textos, CadaRespuestaAguantaElRevelado) {
            Tema101, Tema1202, Tema1002, Tema7, Tema6608, Tema110, Tema711, Tema413, Tema14, Tema15, Tema1300,
            Tema5300, Tema5500, Tema10003, Tema10004, Tema10005, Tema10008, Tema10009, Tema2003, Tema305,
            Tema712YaDados, Tema10001, Tema10002Etapa2, Obviedades, TemasRepetidos, Tema404Primera,
-           Tema404NoQuiere, Tema404NoVende, Tema404NoReza, Tema807Simples, Tema807Breves, Tema10006Primeras);
+           Tema404NoQuiere, Tema404NoVende, Tema404NoReza, Tema807Simples, Tema807Breves);
     for (std::string_view t : std::initializer_list<std::string_view>{
              Tema104, Tema509, Tema10002Etapa0, Tema10002Etapa1, Tema404Reza, Tema10007}) {
         r.push_back(plano(t));
