@@ -1,43 +1,16 @@
 // Typed input is never lost or garbled, and the trick never shows: the focus
 // timer of the last answer, control keys, the long date and the suspense texts.
 
-#include "answer/Velmo.h"
-#include "platform/guion/PlataformaGuion.h"
-#include "texts/Almas.h"
-#include "util/Ansi.h"
-#include "util/Cifrado.h"
+#include "Apoyo.h"
 #include "util/FechaLarga.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-
-namespace auguron {
+namespace auguron::prueba {
 namespace {
 
-struct Sesion {
-    PlataformaGuion p;
-    AzarGuion azar;
-    Velmo v{p, azar};
-
-    Sesion() {
-        p.respuestas = {Boton::Aceptar, Boton::Aceptar};
-        azar.poner({1234});
-        v.Form_Load();
-    }
-    std::string& caja(Control c) { return p.controles[c].texto; }
-    void teclear(Control c, std::string_view teclas) {
-        for (const char t : teclas) {
-            int k = static_cast<unsigned char>(t);
-            c == Control::txtPeticion ? v.txtPeticion_KeyPress(k) : v.txtPregunta_KeyPress(k);
-            aplicarTecla(caja(c), k);
-        }
-    }
-};
-
 TEST(Entrada, UnaNuevaPreguntaCancelaElFocoPendienteDeLaRespuesta) {
-    Sesion s;
+    Banco s;
     s.teclear(Control::txtPeticion, ".si.o, favor de responder:");
     s.teclear(Control::txtPregunta, "?");
     ASSERT_TRUE(s.p.activo(Temporizador::tmrFocus));
@@ -51,7 +24,7 @@ TEST(Entrada, UnaNuevaPreguntaCancelaElFocoPendienteDeLaRespuesta) {
 }
 
 TEST(Entrada, LasTeclasDeControlNoEntranNiSeCapturan) {
-    Sesion s;
+    Banco s;
     // ".sí", then Ctrl+A, Ctrl+V, Escape and Enter while capturing.
     s.teclear(Control::txtPeticion, ".s\xED\x01\x16\x1b\r.");
     EXPECT_EQ(s.v.estado().Respuesta, "s\xED");
@@ -93,7 +66,7 @@ TEST(Entrada, LasRespuestasConSuspensoSeLeenBienEnCadaEtapa) {
     const std::string etiqueta = fncDecodificar(textos::NombreAlmaPorDefecto);
     for (int variante = 1; variante <= 3; ++variante) {
         for (const bool es807 : {false, true}) {
-            Sesion s;
+            Banco s;
             s.v.estado().RangoExtraTema807 = 4; // suspense replies are possible from the start
             s.teclear(Control::txtPeticion, "Velmo, favor de responder:");
             if (es807) {
@@ -121,4 +94,4 @@ TEST(Entrada, LasRespuestasConSuspensoSeLeenBienEnCadaEtapa) {
 }
 
 } // namespace
-} // namespace auguron
+} // namespace auguron::prueba
