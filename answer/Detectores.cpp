@@ -1,5 +1,6 @@
 #include "answer/Velmo.h"
 #include "texts/Claves.h"
+#include "util/Cifrado.h"
 
 #include <array>
 
@@ -43,6 +44,22 @@ int primerGrupo(const std::string& Pregunta, const std::array<Lista, N>& grupos,
 }
 
 } // namespace
+
+std::string Velmo::fncPreguntaBuscable(std::string PreguntaGeneral) {
+    constexpr char abreInterrogacion = codificarCaracter('\xBF');
+    constexpr char abreExclamacion = codificarCaracter('\xA1');
+    for (char& c : PreguntaGeneral) {
+        if (c == abreInterrogacion || c == abreExclamacion) {
+            c = codificarCaracter(' ');
+        }
+    }
+    return PreguntaGeneral;
+}
+
+Entero Velmo::fncClasificarPregunta(const std::string& PreguntaBuscable) {
+    const Entero tema = fncDetectarPreguntaPuntual(PreguntaBuscable);
+    return tema != 0 ? tema : fncDetectarPreguntaFrecuente(PreguntaBuscable);
+}
 
 Entero Velmo::fncDetectarPreguntaPuntual(const std::string& Pregunta) {
     for (const Puntual& p : kPuntuales) {

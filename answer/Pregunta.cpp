@@ -43,6 +43,7 @@ void Velmo::txtPregunta_KeyPress(int& k) {
     if (k != kInterrogacion) {
         return;
     }
+    m_temaDetectado = 0;
     if (m_estado.EstadoTruco > 0) {
         rutaOculta();
     } else {
@@ -70,7 +71,7 @@ void Velmo::rutaAnalisis() {
 
     const std::string pregunta = m_plataforma.texto(Control::txtPregunta);
     std::string copia = pregunta;
-    const std::string PreguntaGeneral = fncGeneralizar(copia);
+    const std::string PreguntaGeneral = fncPreguntaBuscable(fncGeneralizar(copia));
     bool PreguntaCoherente = true;
     if (pregunta.size() < kLargoMinimo || m_estado.CantPalabras == 1 || m_estado.MaxConsonantes > 4) {
         PreguntaCoherente = false;
@@ -80,12 +81,9 @@ void Velmo::rutaAnalisis() {
     }
 
     if (PeticionCoherente && PreguntaCoherente) {
-        Entero TemaDetectado = fncDetectarPreguntaPuntual(PreguntaGeneral);
-        if (TemaDetectado == 0) {
-            TemaDetectado = fncDetectarPreguntaFrecuente(PreguntaGeneral);
-        }
-        if (TemaDetectado != 0) {
-            fncResponderPreguntaFrecuente(TemaDetectado);
+        m_temaDetectado = fncClasificarPregunta(PreguntaGeneral);
+        if (m_temaDetectado != 0) {
+            fncResponderPreguntaFrecuente(m_temaDetectado);
         } else {
             fncResponderPreguntaOrdinaria();
         }

@@ -36,6 +36,10 @@ public:
     Entero cantPregNoValidas() const { return m_estado.CantPregNoValidas; }
     Entero cantOtrasPreguntas() const { return m_estado.CantOtrasPreguntas; }
 
+    // Topic code of the last submitted question: 0 when no detector found one,
+    // and for a hidden answer or an incoherent petition or question.
+    Entero temaDetectado() const { return m_temaDetectado; }
+
     // Start-up and the new-question reset. Form_Load answers false when the
     // prayer was refused: the main window must then close without showing.
     bool Form_Load();
@@ -73,6 +77,12 @@ public:
     static Entero fncDetectarPreguntaPuntual(const std::string& Pregunta);
     static Entero fncDetectarPreguntaFrecuente(const std::string& Pregunta);
 
+    // fncGeneralizar keeps "¿" and "¡" glued to the first word, which would
+    // hide it from a whole-word keyword; the keyword tests read them as blanks.
+    static std::string fncPreguntaBuscable(std::string PreguntaGeneral);
+    // A specific question first, then a frequent topic; 0 for none.
+    static Entero fncClasificarPregunta(const std::string& PreguntaBuscable);
+
     // Responders: each leaves its reply, enciphered, in Respuesta.
     void fncResponderPreguntaOrdinaria();
     void fncResponderPeticionIncoherente();
@@ -101,6 +111,7 @@ private:
     Plataforma& m_plataforma;
     FuenteAleatoria& m_azar;
     EstadoSesion m_estado;
+    Entero m_temaDetectado = 0;
 };
 
 // Codes below 32 other than Backspace (Enter, Escape, Ctrl with a letter):
