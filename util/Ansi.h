@@ -84,38 +84,90 @@ inline std::string enMinusculas(std::string_view s) {
     return r;
 }
 
+// One UTF-8 sequence of `s` (length `n`) read from `i`, which moves past it.
+// Broken or truncated UTF-8 gives kUtf8Roto.
+inline constexpr char32_t kUtf8Roto = 0xFFFFFFFF;
+
+template <typename C> constexpr char32_t leerUtf8(const C* s, std::size_t n, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    char32_t cp = 0;
+    std::size_t largo = 0;
+    if (b < 0x80) {
+        cp = b, largo = 1;
+    } else if ((b & 0xE0) == 0xC0) {
+        cp = b & 0x1F, largo = 2;
+    } else if ((b & 0xF0) == 0xE0) {
+        cp = b & 0x0F, largo = 3;
+    } else if ((b & 0xF8) == 0xF0) {
+        cp = b & 0x07, largo = 4;
+    } else {
+        ++i;
+        return kUtf8Roto;
+    }
+    if (i + largo > n) {
+        i = n;
+        return kUtf8Roto;
+    }
+    for (std::size_t j = 1; j < largo; ++j) {
+        const auto c = static_cast<unsigned char>(s[i + j]);
+        if ((c & 0xC0) != 0x80) {
+            i += j;
+            return kUtf8Roto;
+        }
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    i += largo;
+    return cp;
+}
+
 // Decodes UTF-8 into Windows-1252 (used at compile time); a character the code page
 // cannot hold, or broken UTF-8, stops the compilation.
 template <std::size_t M> constexpr std::array<char, M> desdeUtf8(const char8_t (&u)[M], std::size_t& largo) {
     std::array<char, M> r{};
     largo = 0;
     for (std::size_t i = 0; i + 1 < M;) {
-        const auto b = static_cast<unsigned char>(u[i]);
-        char32_t cp = 0;
-        std::size_t n = 0;
-        if (b < 0x80) {
-            cp = b, n = 1;
-        } else if ((b & 0xE0) == 0xC0) {
-            cp = b & 0x1F, n = 2;
-        } else if ((b & 0xF0) == 0xE0) {
-            cp = b & 0x0F, n = 3;
-        } else if ((b & 0xF8) == 0xF0) {
-            cp = b & 0x07, n = 4;
-        } else {
+        const char32_t cp = leerUtf8(u, M - 1, i);
+        if (cp == kUtf8Roto) {
             throw "broken UTF-8 in a stored text";
-        }
-        if (i + n > M - 1) {
-            throw "truncated UTF-8 in a stored text";
-        }
-        for (std::size_t j = 1; j < n; ++j) {
-            cp = (cp << 6) | (static_cast<unsigned char>(u[i + j]) & 0x3F);
         }
         const int c = deUnicode(cp);
         if (c < 0) {
             throw "a stored text holds a character outside Windows-1252";
         }
         r[largo++] = static_cast<char>(c);
-        i += n;
+    }
+    return r;
+}
+
+// Text from the outside world (a terminal, a file): characters the code page
+// cannot hold and broken UTF-8 are dropped, as the real boxes drop them.
+inline std::string deUtf8(std::string_view utf8) {
+    std::string r;
+    r.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = leerUtf8(utf8.data(), utf8.size(), i);
+        if (const int c = cp == kUtf8Roto ? -1 : deUnicode(cp); c >= 0) {
+            r += static_cast<char>(c);
+        }
+    }
+    return r;
+}
+
+inline std::string aUtf8(std::string_view bytes) {
+    std::string r;
+    r.reserve(bytes.size() * 2);
+    for (const char b : bytes) {
+        const char32_t u = aUnicode(static_cast<unsigned char>(b));
+        if (u < 0x80) {
+            r += static_cast<char>(u);
+        } else if (u < 0x800) {
+            r += static_cast<char>(0xC0 | (u >> 6));
+            r += static_cast<char>(0x80 | (u & 0x3F));
+        } else {
+            r += static_cast<char>(0xE0 | (u >> 12));
+            r += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            r += static_cast<char>(0x80 | (u & 0x3F));
+        }
     }
     return r;
 }

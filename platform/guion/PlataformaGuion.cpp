@@ -14,6 +14,9 @@ PlataformaGuion::PlataformaGuion() {
 }
 
 Boton PlataformaGuion::mensaje(std::string_view texto, std::string_view titulo, Botones botones) {
+    if (respuestas.empty() && primerBotonPorDefecto) {
+        respuestas.push_back(botones == Botones::SiNo ? Boton::Si : Boton::Aceptar);
+    }
     if (respuestas.empty()) {
         throw std::logic_error("a message box was shown with no scripted answer: " + std::string(titulo));
     }

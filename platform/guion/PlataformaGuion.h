@@ -55,6 +55,9 @@ public:
     bool todasCerradas = false;
     int estadisticasMostradas = 0;
     std::function<void()> alMostrar; // runs while a message box is open
+    // With no scripted answer left, take a box's first (default) button, as
+    // Enter would, instead of failing.
+    bool primerBotonPorDefecto = false;
 
     Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) override;
     std::string texto(Control c) const override { return controles.at(c).texto; }

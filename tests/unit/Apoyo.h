@@ -3,10 +3,8 @@
 // A Velmo on the scripted platform, and what the logic tests share.
 
 #include "answer/Velmo.h"
+#include "platform/guion/Consulta.h"
 #include "platform/guion/PlataformaGuion.h"
-#if __has_include("platform/guion/Consulta.h")
-#include "platform/guion/Consulta.h" // whole questions, for the corpus
-#endif
 #include "texts/Almas.h"
 #include "texts/Frecuentes.h"
 #include "util/Ansi.h"
@@ -19,22 +17,12 @@
 
 namespace auguron::prueba {
 
-// UTF-8 test data to Windows-1252 bytes.
+// UTF-8 test data to Windows-1252 bytes; a character the code page cannot
+// hold is a mistake in the test.
 inline std::string w(std::string_view utf8) {
-    std::string r;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        const std::size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        char32_t cp = n == 1 ? b : b & (0x7F >> n);
-        for (std::size_t j = 1; j < n; ++j) {
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + j]) & 0x3F);
-        }
-        const int c = ansi::deUnicode(cp);
-        if (c < 0) {
-            throw std::invalid_argument("test text outside Windows-1252");
-        }
-        r += static_cast<char>(c);
-        i += n;
+    std::string r = ansi::deUtf8(utf8);
+    if (ansi::aUtf8(r) != utf8) {
+        throw std::invalid_argument("test text outside Windows-1252");
     }
     return r;
 }
@@ -111,13 +99,7 @@ struct Banco {
 
     // Keys (Windows-1252 bytes, 8 for Backspace) into a box the way the real
     // box takes them: the handler sees each code first and may replace it.
-    void teclear(Control c, std::string_view teclas) {
-        for (const char t : teclas) {
-            int k = static_cast<unsigned char>(t);
-            c == Control::txtPeticion ? v.txtPeticion_KeyPress(k) : v.txtPregunta_KeyPress(k);
-            aplicarTecla(caja(c), k);
-        }
-    }
+    void teclear(Control c, std::string_view teclas) { auguron::teclear(v, p, c, teclas); }
     void preguntar(std::string_view peticion, std::string_view pregunta) {
         teclear(Control::txtPeticion, std::string(peticion) + ":");
         teclear(Control::txtPregunta, std::string(pregunta) + "?");

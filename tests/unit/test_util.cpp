@@ -43,6 +43,14 @@ TEST(Ansi, MayusculasYUnicode) {
     for (char32_t u : {0x1F600u, 0x4E2Du, 0x0080u}) {
         EXPECT_EQ(ansi::deUnicode(u), -1) << static_cast<unsigned>(u);
     }
+    // Text from outside (the routing tool's input): all 256 codes survive a
+    // trip through UTF-8; what the page cannot hold, and broken UTF-8, is dropped.
+    std::string todos;
+    for (int c = 0; c < 256; ++c) {
+        todos += static_cast<char>(c);
+    }
+    EXPECT_EQ(ansi::deUtf8(ansi::aUtf8(todos)), todos);
+    EXPECT_EQ(ansi::deUtf8("\xC2\xBFS\xC3\xAD? \xF0\x9F\x98\x80\xE4\xB8\xAD\xFF\xC3"), w("¿Sí? "));
 }
 
 // Every value from 1 to the range, equally likely, even when several draws
