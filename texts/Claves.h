@@ -8,34 +8,43 @@
 
 #include <array>
 
-// Questions are searched as fncGeneralizar leaves them: lower case, qu for k,
-// no acute accents (ñ and ü stay), one blank added at each end, and "¿" still
-// in front of the first word. So a keyword with a leading blank misses a first
-// word written after "¿": leading blanks only where that is rare.
+// Questions are searched as fncGeneralizar leaves them (lower case, qu for k,
+// no acute accents; ñ and ü stay; one blank added at each end), with "¿" and
+// "¡" read as blanks, so a leading blank also finds the first word.
+//
+// Only some sums of the three families have replies; every other code gets an
+// ordinary reply. So a topic whose replies sit at a code with a hundreds or a
+// thousands value carries its words in that family too ("the topic again"):
+// the unit says what the question is about, the other family makes sure the
+// sum lands on the topic's replies. Whatever else a question holds must then
+// not match an earlier group of that family.
 
 namespace auguron::textos {
 
 // ---- Specific questions (tried in this order; the first that holds wins) ----
 
-// 10001 the time of day. Not "¿A qué hora me casaré?" nor "¿Cuándo llegará la hora de
-// mi muerte?".
+// 10001 the time of day. Not "¿A qué hora me casaré?" nor "¿Cuándo llegará la
+// hora de mi muerte?".
 inline constexpr auto Claves10001 = palabras<2>(u8"que hora", u8" la hora");
 inline constexpr auto Excluye10001 = palabras<2>(u8"a que hora", u8"hora de");
 
-// 10002 today's date. A future verb ("¿En qué fecha me casaré?", "¿Cuál será la
-// fecha de mi boda?") makes it a when-question: " fecha" is also a when keyword
-// (with its blank, for "satisfecha").
-inline constexpr auto Claves10002 = palabras<2>(u8"que dia es", u8" fecha");
-inline constexpr auto Excluye10002 = palabras<2>(u8"re ", u8"ra ");
+// 10002 today's date: "¿Qué fecha es ahora?", "¿Qué día es hoy?". A date of
+// the user's ("¿Cuál es la fecha de mi muerte?") or a wedding's is not today's.
+// " fecha" is also the hundreds family's (a date is part of the future); the
+// blank keeps out "satisfecha", the one after "dia" "diablos".
+inline constexpr auto Claves10002 = palabras<2>(u8" fecha", u8"que dia ");
+inline constexpr auto Excluye10002 = palabras<2>(u8" mi ", u8"casar");
 
-// 10003 the spirit's own existence or nature, unless the question only uses it
-// as a condition or a challenge ("Si eres tan sabio, ...", "¿Eres capaz de...").
+// 10003 the spirit itself: whether it exists or hears, who and where it is,
+// its name, what it has or likes ("¿Tienes novia?", "¿Te gusta la pizza?").
+// Not its age (10005), nor the user's loves ("te quiero"), nor a condition
+// ("Si eres tan sabio, ...").
 inline constexpr auto Claves10003 =
-    palabras<6>(u8"existes", u8" eres", u8"¿eres", u8" ahi", u8"escuchas", u8"estas viv");
-inline constexpr auto Excluye10003 = palabras<3>(u8" si eres", u8" si existes", u8"capaz");
+    palabras<6>(u8"existes", u8" eres", u8" estas ", u8" te ", u8"escuchas", u8" tienes ");
+inline constexpr auto Excluye10003 = palabras<3>(u8" si eres", u8"cuantos años", u8"te quier");
 
-// 10004 the spirit's name.
-inline constexpr auto Claves10004 = palabras<1>(u8"te llamas");
+// 10004 having children.
+inline constexpr auto Claves10004 = palabras<1>(u8"hijos");
 
 // 10005 the spirit's age.
 inline constexpr auto Claves10005 = palabras<1>(u8"años tienes");
@@ -52,94 +61,97 @@ inline constexpr auto Claves10007 = palabras<1>(u8"estadistica");
 inline constexpr auto Claves10008 = palabras<3>(u8"caballo blanco", u8"quilo de", u8"guerra de los cien");
 inline constexpr auto Excluye10008 = palabras<1>(u8"principe");
 
-// 10009 questions about the user himself whose answer he knows.
+// 10009 the user about himself, which he knows better than anyone: "¿Quién
+// soy?", "¿Soy inteligente?", "¿Dónde estoy?".
 inline constexpr auto Claves10009 =
-    palabras<5>(u8"quien soy", u8"como me llamo", u8"estoy viv", u8"donde estoy", u8"existo");
+    palabras<5>(u8" soy ", u8"como me llamo", u8"estoy viv", u8"donde estoy", u8"existo");
 
-// ---- Frequent topics, unit family: the topic (the first matching group wins,
-// so a keyword of an early group must not turn up in questions of a later one) ----
+// ---- Unit family: the topic (the first matching group wins, so a keyword of
+// an early group must not turn up in questions of a later one) ----
 
-// U01 death, dying. "muer" alone would be in "almuerzo".
-inline constexpr auto U01 =
-    palabras<8>(u8"muert", u8"muero", u8"muere", u8"muera", u8"morir", u8"muri", u8"fallec", u8"mas alla");
-// U02 money, wealth (" dinero", not "jardinero"). " fortuna" is luck's, and
-// "fortuna" is inside "afortunado".
+// U01 death and dying; with H1, 101. "muer" alone would be in "almuerzo".
+inline constexpr auto U01 = palabras<8>(u8"muert", u8"muero", u8"muere", u8"morir", u8"morimos", u8"fallec",
+                                        u8"difunt", u8"mas alla");
+// U02 money; with H2 and T1, 1202. " dinero", not "jardinero".
 inline constexpr auto U02 = palabras<4>(u8" dinero", u8" rico", u8" rica", u8"millonari");
-// U03 work, job.
-inline constexpr auto U03 = palabras<3>(u8"trabaj", u8"empleo", u8"sueldo");
-// U04 the future, destiny.
-inline constexpr auto U04 = palabras<3>(u8"futuro", u8"destino", u8"porvenir");
-// U05 getting married, the wedding, marriage itself (" casar", not "fracasar").
-// Husbands and wives are love's, so that "¿Mi esposa me quiere?" and "¿Quién
-// será mi esposo?" reach it.
+// U03 work; with T2, 2003.
+inline constexpr auto U03 = palabras<3>(u8"trabajo", u8"trabajar", u8"empleo");
+// U04 the future, what is going to happen; with H3 and T3, 3304. Whole words,
+// so that "¿Pasaré el examen?" stays an exam.
+inline constexpr auto U04 = palabras<3>(u8"futuro", u8" pasar ", u8" pasara ");
+// U05 getting married and marriage; with T4, 4005, and with a date, 4305.
+// Husbands and wives are love's. " casar", not "fracasar".
 inline constexpr auto U05 =
-    palabras<11>(u8" casar", u8" casad", u8"me caso", u8"boda", u8"matrimoni", u8"casamiento", u8"comprom",
-                 u8"divorci", u8"anillo", u8" altar", u8"luna de miel");
-// U06 luck. Nothing about numbers or draws: those belong to the lottery.
+    palabras<11>(u8" casar", u8" caso", u8" casad", u8" case ", u8"casamiento", u8" boda", u8"matrimonio",
+                 u8" divorci", u8" altar", u8"comprom", u8"la mano");
+// U06 luck, lucky numbers, gambling; with H7, the digit of the day (706).
+// "numero " is one number: several are the lottery's.
 inline constexpr auto U06 =
-    palabras<6>(u8"suert", u8"afortunad", u8" azar", u8" racha", u8"amuleto", u8" fortuna");
-// U07 love, partner, feelings, spouses.
-inline constexpr auto U07 = palabras<15>(
-    u8"amor", u8"novio", u8"novia", u8"pareja", u8"me quiere", u8"me ama", u8"espos", u8"marido",
-    u8"le gusto", u8"crush", u8"alma gemela", u8"media naranja", u8"mi ex ", u8"solter", u8"principe azul");
-// U08 age, years of life, lifespan. " edad", for "enfermedad" and "soledad".
+    palabras<6>(u8"suerte", u8"afortunad", u8"numero ", u8"amuleto", u8"casino", u8" azar");
+// U07 love and being loved: 7 alone, 607 with how many, 807 with who, 6007
+// and 6807 for the loves of relatives. Not "mi ex", for "¿Volveré con mi ex?".
+inline constexpr auto U07 = palabras<15>(u8"amor", u8"novio", u8"novia", u8"pareja", u8"enamor", u8"espos",
+                                         u8"marido", u8"le gusto", u8"me quiere", u8"alma gemela",
+                                         u8"media naranja", u8" ex ", u8"solter", u8"fiel", u8"me ama");
+// U08 age and lifespan; with H6 and T6, a relative's years (6608). " edad",
+// not "enfermedad".
 inline constexpr auto U08 =
-    palabras<7>(u8" edad", u8" años", u8"vivire", u8"vivira", u8"viej", u8"vejez", u8"ancian");
-// U09 well-known facts of nature (" sol ", not "solo" or "soltero").
+    palabras<7>(u8" edad", u8" años", u8"vivire", u8"vivira", u8"quedan", u8"viej", u8"ancian");
+// U09 facts of nature; with H5, 509 (" sol ", not "solo" or "soltero").
 inline constexpr auto U09 = palabras<2>(u8"tierra", u8" sol ");
-// U10 suffering, sadness, the world's ills (" mal", not "normal").
-inline constexpr auto U10 = palabras<10>(u8"sufr", u8"trist", u8"dolor", u8"llor", u8"guerra", u8"hambre",
-                                         u8"soledad", u8"depre", u8"pobre", u8" mal");
-// U11 colour.
+// U10 why, and the world's sorrows; with H1, 110. Death and the future come
+// first, so "¿Por qué tenemos que morir?" stays death's.
+inline constexpr auto U10 = palabras<10>(u8"por qu", u8"sufr", u8"trist", u8"dolor", u8"llor", u8"guerra",
+                                         u8"hambre", u8"soledad", u8"depre", u8"pobre");
+// U11 colour; with H7, 711.
 inline constexpr auto U11 = palabras<1>(u8" color");
-// U12 the lottery and the pools.
-inline constexpr auto U12 = palabras<2>(u8"loteria", u8"quiniela");
-// U13 health, illness.
-inline constexpr auto U13 = palabras<5>(u8"salud", u8"enferm", u8" curar", u8"sanar", u8"medico");
-// U14 God. The blank keeps out "estudios" and "adiós", at the price of "¿Dios...?"
+// U12 the lottery and its winning numbers; with H7, 712.
+inline constexpr auto U12 = palabras<2>(u8"loteria", u8"ganador");
+// U13 health and illness; with H4, 413.
+inline constexpr auto U13 = palabras<5>(u8"salud", u8"enferm", u8"cura", u8"medic", u8"sano");
+// U14 God, 14. The blank keeps out "estudios" and "adiós".
 inline constexpr auto U14 = palabras<1>(u8" dios");
-// U15 the world and its end.
-inline constexpr auto U15 = palabras<1>(u8" mundo");
-// U16 marks, grades, scores.
-inline constexpr auto U16 = palabras<3>(u8" nota", u8"calific", u8" punt");
+// U15 the world, its end and its peace, 15 ("mundial" too).
+inline constexpr auto U15 = palabras<1>(u8" mund");
+// U16 exams and marks; with T5, 5016, and with how many, 5616.
+inline constexpr auto U16 = palabras<3>(u8"exa", u8"prob", u8"nota");
 
-// ---- Hundreds family: the kind of question ----
+// ---- Hundreds family ----
 
-// H1 why.
-inline constexpr auto H1 = palabras<2>(u8"por que", u8"porque");
-// H2 how. No blank in front: "¿cómo" is the usual start.
-inline constexpr auto H2 = palabras<2>(u8"como ", u8"de que manera");
-// H3 when; " fecha" is also a keyword of today's date (10002).
-inline constexpr auto H3 = palabras<3>(u8"cuando", u8"que dia ", u8" fecha");
-// H4 will, going to.
-inline constexpr auto H4 = palabras<2>(u8"voy a ", u8"va a ");
+// H1 death again, and why.
+inline constexpr auto H1 = palabras<2>(u8"mori", u8"por que");
+// H2 money again.
+inline constexpr auto H2 = palabras<2>(u8" diner", u8" ric");
+// H3 the future again, and a date (" fecha", shared with today's date).
+inline constexpr auto H3 = palabras<3>(u8"pasar", u8"futur", u8" fecha");
+// H4 health again.
+inline constexpr auto H4 = palabras<2>(u8"enf", u8"salu");
 // H5 is it true.
-inline constexpr auto H5 = palabras<3>(u8"es verdad", u8"sera verdad", u8"cierto que");
-// H6 how many, how much.
-inline constexpr auto H6 = palabras<2>(u8"cuanto", u8"cuanta");
-// H7 which number or colour (a piece of data). Not "cuál": "¿Cuál es el amor de
-// mi vida?" is still love.
-inline constexpr auto H7 =
-    palabras<6>(u8"numero", u8"digito", u8"que color", u8"el color", u8"mi color", u8"color favorit");
+inline constexpr auto H5 = palabras<3>(u8"es verdad", u8"es cierto", u8"sera verdad");
+// H6 how many, how old.
+inline constexpr auto H6 = palabras<2>(u8"cuant", u8"edad");
+// H7 luck, numbers, colours and the lottery again.
+inline constexpr auto H7 = palabras<6>(u8"suert", u8"numer", u8"color", u8"lote", u8"quinie", u8"casin");
 // H8 who.
 inline constexpr auto H8 = palabras<1>(u8"quien");
 
-// ---- Thousands family: qualifiers ----
+// ---- Thousands family ----
 
-// T1 soon.
-inline constexpr auto T1 = palabras<2>(u8"pronto", u8"este año");
-// T2 getting, obtaining, promotion.
-inline constexpr auto T2 = palabras<2>(u8"consegui", u8"ascen");
-// T3 coming to know. Not "conoceré": "¿Cuándo conoceré al amor?" is love.
-inline constexpr auto T3 = palabras<2>(u8"sabre", u8"descubr");
-// T4 should.
-inline constexpr auto T4 = palabras<2>(u8"debo ", u8"deberia");
-// T5 exams, studies.
-inline constexpr auto T5 = palabras<3>(u8"exam", u8"aprob", u8"estudi");
-// T6 people close to the user. "mi prim" would take "mi primer novio".
+// T1 money again (" din", not "jardín").
+inline constexpr auto T1 = palabras<2>(u8" din", u8"ric");
+// T2 work again.
+inline constexpr auto T2 = palabras<2>(u8"trabaj", u8"emple");
+// T3 the future again.
+inline constexpr auto T3 = palabras<2>(u8"futu", u8"pasa");
+// T4 marriage again.
+inline constexpr auto T4 = palabras<2>(u8" cas", u8"matrimoni");
+// T5 exams and marks again.
+inline constexpr auto T5 = palabras<3>(u8"xam", u8"proba", u8"not");
+// T6 relatives. Not mothers: "¿Mi mamá me quiere?" is a question of love.
+// "mi prim" would take "mi primer novio".
 inline constexpr auto T6 =
-    palabras<13>(u8"mi madre", u8"mi mama", u8"mi padre", u8"mi papa", u8"mi herman", u8"mi amig",
-                 u8"mi vecin", u8"mi abuel", u8"mi hij", u8"mi primo", u8"mi prima", u8"mi tio", u8"mi tia");
+    palabras<13>(u8"mi famili", u8"mi cuñad", u8"mi padre", u8"mi papa", u8"mi herman", u8"mis padres",
+                 u8"mi suegr", u8"mi abuel", u8"mi hij", u8"mi primo", u8"mi prima", u8"mi tio", u8"mi tia");
 
 inline constexpr std::array<Lista, 16> GruposUnidades{
     lista<U01>, lista<U02>, lista<U03>, lista<U04>, lista<U05>, lista<U06>, lista<U07>, lista<U08>,
