@@ -1,6 +1,6 @@
 // The corpus of natural questions (tests/datos/preguntas.tsv) asked in one run,
-// as a user would ask them: each row must reach its code, and a row marked "-"
-// must get an ordinary reply (not an incoherence reply, not a topic's).
+// as a user would ask them: each row must reach its code and get one of its
+// replies, and a row marked "-" must get no topic's reply.
 
 #include "Apoyo.h"
 #include "texts/Claves.h"
@@ -15,8 +15,9 @@
 namespace auguron {
 namespace {
 
-// Share of the corpus that reaches a code with replies of its own.
-constexpr double kMinimoConCodigo = 0.60;
+// Share of the corpus that reaches a code with replies of its own, as the
+// keyword groups stand now; the aim is 0.70. It may only go up.
+constexpr double kMinimoConCodigo = 0.62;
 
 TEST(Corpus, CadaPreguntaLlegaASuCodigo) {
     std::ifstream archivo(AUGURON_CORPUS);
@@ -33,11 +34,13 @@ TEST(Corpus, CadaPreguntaLlegaASuCodigo) {
         const std::string pregunta = linea.substr(0, tab);
         const std::string esperado = linea.substr(tab + 1);
         const Entero ordinariasAntes = consulta.velmo().cantOtrasPreguntas();
+        const Entero frecuentesAntes = consulta.velmo().cantPregFrecuentes();
         const Consulta::Respuesta r = consulta.preguntar(ansi::deUtf8(pregunta));
         const bool ordinaria = consulta.velmo().cantOtrasPreguntas() == ordinariasAntes + 1;
         ++filas;
         if (esperado == "-") {
-            EXPECT_TRUE(ordinaria) << pregunta << " reached " << r.tema;
+            EXPECT_EQ(consulta.velmo().cantPregFrecuentes(), frecuentesAntes)
+                << pregunta << " reached " << r.tema;
         } else {
             ++conCodigo;
             EXPECT_EQ(std::to_string(r.tema), esperado) << pregunta;
@@ -75,8 +78,10 @@ TEST(Corpus, LasAperturasNoEsconden) {
         }
     };
     using namespace textos;
-    for (const Lista* l : {&Claves10001, &Claves10002, &Claves10003, &Claves10006, &Claves10009}) {
-        probar(*l);
+    for (const Lista& l :
+         {lista<Claves10001>, lista<Claves10002>, lista<Claves10003>, lista<Claves10004>, lista<Claves10005>,
+          lista<Claves10006>, lista<Claves10007>, lista<Claves10008>, lista<Claves10009>}) {
+        probar(l);
     }
     for (const Lista& g : GruposUnidades) {
         probar(g);
