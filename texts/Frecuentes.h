@@ -1,9 +1,10 @@
 #pragma once
 
-// Replies of the frequent topics and of the one-off questions (time, date, name,
-// statistics...), grouped by the code that uses them and in the order of its
-// draws. Replies end without their full stop (the reveal adds it) and read well
-// behind any soul label.
+// Replies of the frequent topics and of the one-off questions (time, date, the
+// spirit, statistics...), grouped by the code that uses them and in the order
+// of its draws. Each must fit every question that reaches its code (the corpus
+// of questions in tests/datos shows which). Replies end without their full stop
+// (the reveal adds it) and read well behind any soul label.
 
 #include "texts/Compartidas.h"
 #include "texts/TextoCifrado.h"
@@ -12,24 +13,24 @@ namespace auguron::textos {
 
 // Plain replies.
 inline constexpr auto Tema101 = tabla<66, 68, 54, 97>(
-    u8"porque si nadie se fuera, yo en el más allá me aburriría muchísimo",
-    u8"para que la vida tenga prisa; sin final, nadie terminaría nunca nada",
-    u8"alguien tiene que hacerme compañía en las noches frías",
-    u8"porque así quedó escrito antes que las estrellas, y créeme, yo intenté borrar esa línea sin éxito");
+    u8"todos acabamos en el mismo sitio, pero ese turno aún no ha llegado",
+    u8"eso lo apunta la Muerte en su agenda, y no deja que nadie se la mire",
+    u8"muy tarde, muy tranquilo, y con una sonrisa en la cara",
+    u8"no tengas prisa por saberlo: en el más allá no hay colas, ni relojes, ni jefes, y se está de lujo");
 inline constexpr auto Tema1202 = tabla<95, 42, 38>(
-    u8"trabaja como hormiga, ahorra como ardilla y no le prestes dinero a tu cuñado; el resto es magia",
-    u8"con trabajo, ingenio y una pizca de suerte", u8"pronto no, aunque de alma ya eres rico");
+    u8"veo monedas que vienen y monedas que se van; si ahorras la mitad de las que llegan, te sobrarán",
+    u8"veo billetes en tu camino, pero van lentos", u8"ahorra primero y sueña después, mortal");
 inline constexpr auto Tema1002 =
     tabla<49, 50, 20>(u8"veo monedas en tu camino y un agujero en tu bolsa",
                       u8"el dinero vendrá cuando dejes de perseguirlo tanto", u8"unas cuantas monedas");
 inline constexpr auto Tema104 = tabla<8>(u8"por algo");
 inline constexpr auto Tema7 = tabla<56, 58, 92, 50, 72, 54>(
-    u8"el amor te encontrará a ti justo cuando menos lo esperes",
-    u8"veo un par de amores de paso y uno que viene para quedarse",
-    u8"veo corazones, flechas y un par de tropiezos; el amor llegará, pero primero aprende a bailar",
-    u8"el amor verdadero llega una vez; el resto, ensayos",
-    u8"no cuentes los amores, cuenta lo que te enseñan; dicho eso, serán varios",
-    u8"el amor anda cerca, pero es tímido y tú nunca lo miras");
+    u8"el cariño no se mendiga: se nota en los detalles, fíjate",
+    u8"algún corazón late por ti más fuerte de lo que te imaginas",
+    u8"veo corazones, flechas y algún tropiezo; el amor te traerá más alegrías que disgustos, verás",
+    u8"quien te quiere bien te lo demostrará sin palabras",
+    u8"el amor no se cuenta ni se agenda: se vive, y a ti no te faltará, créeme",
+    u8"pregúntaselo a tu corazón: él ya lo sabe, y tú también");
 // 6608: texts 2, 3 and 5; texts 1 and 4 are ordinary replies too.
 inline constexpr auto Tema6608Propias =
     tabla<41, 72, 40>(u8"los necesarios para seguir consintiéndote",
@@ -39,11 +40,11 @@ inline constexpr auto Tema6608 =
     unir<5>(Compartidas[2], Tema6608Propias[1], Tema6608Propias[2], Compartidas[1], Tema6608Propias[3]);
 inline constexpr auto Tema509 = tabla<47>(u8"tan cierto como que yo estoy muerto y tú aún no");
 inline constexpr auto Tema110 =
-    tabla<68, 73, 78>(u8"porque sientes mucho y eso, aunque duela, es señal de que estás vivo",
-                      u8"el sufrimiento es el precio de querer; lo bueno es que no es para siempre",
-                      u8"porque aún no aprendes a soltar lo que pesa; suéltalo, que se cansan las manos");
+    tabla<68, 73, 78>(u8"porque así lo dejaron escrito antes de que nacieras, y no tengo goma",
+                      u8"eso tiene una razón muy simple, pero si te la digo, pierde toda la gracia",
+                      u8"porque el mundo es un reloj viejo y, de vez en cuando, algún bobo lo desajusta");
 inline constexpr auto Tema711 =
-    tabla<57, 21>(u8"el que llevas los días en que te sientes invencible, ¿no?", u8"el morado, lo sé todo");
+    tabla<57, 21>(u8"el azul de las tormentas, aunque los vivos lo llaman gris", u8"el morado, lo sé todo");
 inline constexpr auto Tema413 = tabla<152, 123>(
     u8"tu cuerpo es más sabio de lo que crees: escúchalo, duerme bien, come verduras de vez en cuando y, "
     u8"si algo te preocupa, ve al médico, que sabe más que yo",
@@ -55,8 +56,8 @@ inline constexpr auto Tema14 = tabla<168, 103>(
     u8"lo verás cuando te toque, y créeme, no tienes ninguna prisa; mientras tanto, salúdalo desde donde "
     u8"estés");
 inline constexpr auto Tema15 =
-    tabla<69, 56>(u8"el mundo se terminará, sí, pero mucho después de que hagas tus tareas",
-                  u8"no antes del fin de semana que viene, así que haz planes");
+    tabla<69, 56>(u8"el mundo durará más que tus excusas, y la paz llegará justito después",
+                  u8"el mundo aún tiene cuerda para rato; tú duerme tranquilo");
 inline constexpr auto Tema1300 =
     tabla<75, 28, 47>(u8"antes de lo que crees; abre bien los ojos, porque lo bueno llega disfrazado",
                       u8"antes de que se acabe el mes", u8"pronto, pero no lo cuentes a nadie, o se asusta");
@@ -66,10 +67,10 @@ inline constexpr auto Tema5500 = tabla<30, 50, 50, 12, 22>(
     u8"es verdad, si abres los libros", u8"lo veo escrito en la lista de aprobados, con lápiz",
     u8"cierto a medias: aprobarás, pero por muy poquitito", u8"muy probable", u8"tan cierto como el sol");
 inline constexpr auto Tema10003 = tabla<40, 29, 26, 51>(
-    u8"tan real como el escalofrío que sentiste", u8"aquí sigo, soplándote la nuca",
-    u8"¿Y quién te está hablando?", u8"existo tanto como tú, solo que yo no pago impuestos");
-inline constexpr auto Tema10004 = tabla<17, 24, 34>(u8"soy Velmo, mortal", u8"Velmo, para lo que pidas",
-                                                    u8"Velmo, que el de vivo ya lo olvidé");
+    u8"eso es cosa mía y de mis cadenas, mortal", u8"eso solo lo digo a medianoche",
+    u8"un fantasma no lo confiesa", u8"sé más de ti que tú de mí, y así va a seguir siendo");
+inline constexpr auto Tema10004 = tabla<17, 24, 34>(u8"veo cunas y risas", u8"tantos como sepas cuidar",
+                                                    u8"veo pañales, desvelos y mucha risa");
 inline constexpr auto Tema10005 = tabla<73, 128, 66>(
     u8"dejé de contar al soplar la vela número mil; desde entonces, ya no cumplo",
     u8"en años de vivo tendría unos trescientos, pero en años de fantasma soy un adolescente; trátame con "
@@ -81,22 +82,22 @@ inline constexpr auto Tema10009 =
     tabla<74, 33>(u8"eres quien hace preguntas raras a un espíritu a deshoras; con eso me basta",
                   u8"mírate al espejo y lo sabrás todo");
 
-// Two-part replies: every base reads with every ending, e.g. "aprobarás con un
-// seis" + ", según veo".
+// Two-part replies: every base reads with every ending, e.g. "un seis, y de
+// milagro" + ", según veo". No "you": the exam may be a daughter's.
 inline constexpr auto Tema5016Bases =
-    tabla<21, 21, 22, 31>(u8"sacarás un ocho justo", u8"aprobarás con un seis", u8"rozarás la nota máxima",
-                          u8"la que merece lo que estudiaste");
+    tabla<21, 21, 22, 31>(u8"un seis, y de milagro", u8"un ocho más que justo", u8"la nota máxima, o casi",
+                          u8"la que merece lo que se estudió");
 inline constexpr auto Tema5016Finales = tabla<28, 11, 41, 70>(
-    u8", si ese día llegas a tiempo", u8", según veo", u8", aunque ni tu profesor se lo podrá creer",
+    u8", si ese día no hay despiste", u8", según veo", u8", aunque ni el profesor se lo podrá creer",
     u8", pero no se lo digas al profesor, que no le gustan nada las sorpresas");
 
 // Counted topics.
 inline constexpr auto Tema2003 = tabla<83, 59, 30>(
-    u8"sí, y más pronto de lo que crees; plancha tu mejor camisa y ensaya tu mejor sonrisa",
-    u8"veo una oficina, una silla que rechina y una jefa que silba", u8"sí, pero no el que te imaginas");
+    u8"veo una oficina con su silla que rechina y te espera; lo demás es cosa tuya, mortal",
+    u8"el trabajo que te conviene ya te busca; tú déjate encontrar", u8"huele a cambio y no es el café");
 inline constexpr auto Tema305 =
-    tabla<60, 34, 40>(u8"cuando encuentres a alguien que se ría de tus peores chistes",
-                      u8"no antes de que aprendas a cocinar", u8"cuando llegue el día, ni un minuto antes");
+    tabla<60, 34, 40>(u8"veo campanas, arroz por el aire y a alguien llorando de risa",
+                      u8"lo veo escrito, y con letra bonita", u8"eso lo deciden dos, y uno ya dijo que sí");
 
 // Alternative labels.
 inline constexpr auto EtiquetaA = tabla<15>(u8"Velmo susurra: ");
@@ -141,7 +142,7 @@ inline constexpr auto Tema10002Etapa1 =
     tabla<103>(u8"¿Otra vez con la fecha? Ya te dije que yo no soy un calendario; "
                u8"¿acaso tengo cara de almanaque, mortal?");
 inline constexpr auto Tema10002Etapa2 = tabla<41, 45, 117>(
-    u8"la misma de ayer, solo que un día después", u8"pregúntale al calendario, que para eso cuelga",
+    u8"igual que ayer, solo que un día más tarde", u8"pregúntale al calendario, que para eso cuelga",
     u8"llevo siglos colgado en esta cripta y nadie me mira; tú "
     u8"prefieres preguntarle al espíritu, así que hoy "
     u8"es hoy y punto");
@@ -187,44 +188,48 @@ inline constexpr auto Tema404NoReza =
 
 // The code-807 group.
 inline constexpr auto Tema807Simples =
-    tabla<23, 27, 45, 61>(u8"alguien a quien conoces", u8"mucho antes de lo que crees",
-                          u8"esa persona te mira a escondidas todo el rato",
+    tabla<23, 27, 45, 61>(u8"alguien a quien conoces", u8"una persona de nombre corto",
+                          u8"alguien que ríe a gusto y llega siempre tarde",
                           u8"su nombre está escrito en la última hoja de tu agenda, míralo");
-// Three pieces, the opening may be missing: "según mis cartas, " +
-// "hay quien suspira por ti" + " en secreto".
+// The group answers "who" and the loves of relatives ("¿Tiene novia mi
+// hermano?"), so its replies describe someone without saying whose love it is.
+// Three pieces, the opening may be missing: "según mis cartas, " + "es alguien
+// de tu barrio" + ", sin duda".
 inline constexpr auto Tema807Aperturas = tabla<19, 18>(u8"si no me equivoco, ", u8"según mis cartas, ");
 inline constexpr auto Tema807Medios =
-    tabla<23, 24>(u8"alguien te quiere mucho", u8"hay quien suspira por ti");
+    tabla<23, 24>(u8"es alguien de tu barrio", u8"es alguien que ríe mucho");
 inline constexpr auto Tema807Cierres =
-    tabla<11, 10, 11, 8>(u8" en secreto", u8" de verdad", u8" y lo sabes", u8" y punto");
+    tabla<11, 10, 11, 8>(u8", me parece", u8", sin duda", u8" y lo sabes", u8" y punto");
 inline constexpr auto Tema807Breves =
-    tabla<20, 21, 15, 16, 14>(u8"pregúntale sin miedo", u8"tu corazón ya lo sabe", u8"sí, y muchísimo",
-                              u8"eso está cantado", u8"pronto, pronto");
-// Suspense: A + "…" + B + "…" + C + "…" + thirty dashes, the voice breaking up
-// just before the name; the timer's dots follow, then the final reply of the
-// same variant finishes the sentence.
+    tabla<20, 21, 15, 16, 14>(u8"alguien con buen ojo", u8"alguien de risa fácil", u8"alguien cercano",
+                              u8"un alma traviesa", u8"alguien tímido");
+// Suspense: A + "…" + B + "…" + C + "…" + thirty dots, the voice trailing off
+// just before the name. The first stage keeps its capital and ends in dots, so
+// the reveal adds nothing and the timer's dots run on; the final reply, shown
+// as it is stored, brings its own capital and full stop.
 inline constexpr auto Tema807PiezasA = tabla<21, 26, 29>(
-    u8"ya lo veo en la bruma", u8"a ver, concéntrate conmigo", u8"silencio: hablan los difuntos");
+    u8"Ya lo veo en la bruma", u8"A ver, concéntrate conmigo", u8"Silencio: hablan los difuntos");
 inline constexpr auto Tema807PiezasB =
-    tabla<57, 56, 54>(u8" es alguien que te conoce bien, y te mira cuando no miras",
-                      u8" veo unos ojos que se encienden cada vez que apareces tú",
+    tabla<57, 56, 54>(u8" es alguien de buen corazón que ríe con los ojos cerrados",
+                      u8" veo unos ojos que se iluminan cuando alguien los nombra",
                       u8" dicen que esa persona vive más cerca de lo que creías");
 inline constexpr auto Tema807PiezasC =
     tabla<55, 57, 53>(u8" y su nombre empieza por una letra que brilla, la letra",
                       u8" y oigo un nombre que suena a canción, se llama, se llama",
                       u8" y que si la buscas esta tarde, la vas a encontrar en");
 inline constexpr auto Tema807Separador = tabla<1>(u8"…");
-inline constexpr auto Tema807Cola = tabla<30>(u8"------------------------------");
+inline constexpr auto Tema807Cola = tabla<30>(u8"..............................");
 inline constexpr auto Tema807Estados = tabla<23, 24, 24>(
     u8"Buscando en el más allá", u8"Interferencia espiritual", u8"Señal débil del más allá");
 inline constexpr auto Tema807Finales =
-    tabla<20, 21, 21>(u8"era la eme, o la ene", u8"su nombre tiene una A", u8"en la cola del cajero");
+    tabla<20, 21, 21>(u8"Es la eme, o la ene.", u8"Se me cortó la señal.", u8"En la fila del banco.");
 
-// 10006 and 10007.
+// 10006 and 10007. The first replies of 10006, like the 807 suspense, end in
+// the dots the timer continues; the finals are shown as stored.
 inline constexpr auto Tema10006Primeras =
-    tabla<24, 9, 10>(u8"uf, déjame pensarlo bien", u8"pues mira", u8"hmm, verás");
+    tabla<24, 9, 10>(u8"Hmmm, déjame pensarlo...", u8"Veamos...", u8"Escucha...");
 inline constexpr auto Tema10006Finales =
-    tabla<34, 43>(u8"amar, reír y dormir buenas siestas", u8"cuarenta y dos, y no me preguntes el porqué");
+    tabla<34, 43>(u8"Amar, reír y echar largas siestas.", u8"Cuarenta y dos. No preguntes nunca por qué.");
 inline constexpr auto Tema10007 =
     tabla<77>(u8"ahí van las cuentas de tus preguntas; los espíritus también llevamos registro");
 
