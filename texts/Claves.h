@@ -41,7 +41,7 @@ inline constexpr auto Excluye10002 = palabras<2>(u8" mi ", u8"casar");
 // ("Si eres tan sabio, ...").
 inline constexpr auto Claves10003 =
     palabras<6>(u8"existes", u8" eres", u8" estas ", u8" te ", u8"escuchas", u8" tienes ");
-inline constexpr auto Excluye10003 = palabras<3>(u8" si eres", u8"cuantos años", u8"te quier");
+inline constexpr auto Excluye10003 = palabras<3>(u8" si eres", u8"años", u8"te quier");
 
 // 10004 having children.
 inline constexpr auto Claves10004 = palabras<1>(u8"hijos");
