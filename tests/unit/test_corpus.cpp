@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
 
 namespace auguron {
@@ -53,52 +55,62 @@ TEST(Corpus, CadaPreguntaLlegaASuCodigo) {
     EXPECT_GE(parte, kMinimoConCodigo);
 }
 
-// fncGeneralizar keeps "¿" and "¡" glued to the first word; the keyword tests
-// must still find a whole-word keyword right behind them.
-TEST(Corpus, LasAperturasNoEsconden) {
+// Whatever their wording, the keywords are written as fncGeneralizar leaves a
+// question, each alone reaches its own code (none hidden behind an earlier
+// group), only one word is shared between the date question and the hundreds
+// family, and "¿" or "¡" glued to a first word hides no whole-word keyword.
+TEST(Claves, CadaUnaLlegaASuCodigo) {
+    using namespace textos;
     PlataformaGuion p;
     AzarGuion azar;
     Velmo v(p, azar);
-    auto codigo = [&v](std::string texto) {
+    const auto codigo = [&v](std::string texto) {
         return Velmo::fncClasificarPregunta(Velmo::fncPreguntaBuscable(v.fncGeneralizar(texto)));
     };
-    int vistas = 0;
-    auto probar = [&](const textos::Lista& claves) {
-        for (const std::string_view c : claves) {
+    const std::string prohibidas = prueba::w("ABCDEFGHIJKLMNOPQRSTUVWXYZkÁÉÍÓÚáéíóú¿¡?");
+    std::map<std::string, int> claves; // keyword -> the part of the code it must give
+    int compartidas = 0;
+    const auto poner = [&](const Lista& l, int valor) {
+        for (const std::string_view c : l) {
             const std::string clave = fncDecodificar(c);
-            if (clave.front() != ' ' || clave.size() < 2) {
-                continue;
+            EXPECT_EQ(clave.find_first_of(prohibidas), std::string::npos) << clave;
+            if (!claves.emplace(clave, valor).second) {
+                ++compartidas;
+                EXPECT_EQ(valor, 300) << clave << ": only the date question shares, with the hundreds";
             }
-            const std::string palabra = clave.substr(1);
-            const Entero sola = codigo(palabra);
-            EXPECT_NE(sola, 0) << palabra;
-            EXPECT_EQ(codigo("\xBF" + palabra), sola) << palabra;
-            EXPECT_EQ(codigo("\xA1" + palabra), sola) << palabra;
-            ++vistas;
         }
     };
-    using namespace textos;
-    for (const Lista& l :
-         {lista<Claves10001>, lista<Claves10002>, lista<Claves10003>, lista<Claves10004>, lista<Claves10005>,
-          lista<Claves10006>, lista<Claves10007>, lista<Claves10008>, lista<Claves10009>}) {
-        probar(l);
+    const std::array<Lista, 9> puntuales{lista<Claves10001>, lista<Claves10002>, lista<Claves10003>,
+                                         lista<Claves10004>, lista<Claves10005>, lista<Claves10006>,
+                                         lista<Claves10007>, lista<Claves10008>, lista<Claves10009>};
+    for (std::size_t i = 0; i < puntuales.size(); ++i) {
+        poner(puntuales[i], 10001 + static_cast<int>(i));
     }
-    for (const Lista& g : GruposUnidades) {
-        probar(g);
+    for (int i = 0; i < 16; ++i) {
+        poner(GruposUnidades[static_cast<std::size_t>(i)], i + 1);
     }
-    for (const Lista& g : GruposCentenas) {
-        probar(g);
+    for (int i = 0; i < 8; ++i) {
+        poner(GruposCentenas[static_cast<std::size_t>(i)], 100 * (i + 1));
     }
-    for (const Lista& g : GruposMillares) {
-        probar(g);
+    for (int i = 0; i < 6; ++i) {
+        poner(GruposMillares[static_cast<std::size_t>(i)], 1000 * (i + 1));
     }
-    EXPECT_GT(vistas, 10);
-
+    EXPECT_EQ(compartidas, 1);
+    for (const auto& [clave, valor] : claves) {
+        const int c = codigo(clave);
+        const int parte = valor > 10000 || valor < 100 ? c % (valor > 10000 ? 100000 : 100)
+                          : valor < 1000               ? c % 1000 / 100 * 100
+                                                       : c / 1000 * 1000;
+        EXPECT_EQ(parte, valor) << clave << " gives " << c;
+        if (clave.front() == ' ' && clave.size() > 1) {
+            EXPECT_EQ(codigo("\xBF" + clave.substr(1)), codigo(clave.substr(1))) << clave;
+            EXPECT_EQ(codigo("\xA1" + clave.substr(1)), codigo(clave.substr(1))) << clave;
+        }
+    }
     // The mark still counts as part of the first word, not as a blank.
     prueba::Banco b;
     b.azar.poner({1});
-    b.preguntar("Velmo, favor de responder", "\xBF"
-                                             "Dios existe");
+    b.preguntar("Velmo, favor de responder", prueba::w("¿Dios existe"));
     EXPECT_EQ(b.e().CantPalabras, 2);
     EXPECT_NE(b.v.temaDetectado(), 0);
 }

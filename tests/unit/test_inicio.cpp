@@ -45,6 +45,8 @@ TEST(Reinicio, DevuelveSoloLosCamposDeCadaPregunta) {
     e.NombreAlma = e.Respuesta = "x", e.PosPeticion = 12, e.EstadoTruco = 2, e.LargoPregunta = 5;
     e.EnRetroceso = e.SuspensoActivo = true, e.MaxConsonantes = 3;
     b.p.fijarIntervalo(Temporizador::tmrSuspenso, 200);
+    b.p.fijarIntervalo(Temporizador::tmrFocus, 2000); // the last answer's, still pending
+    b.p.habilitarTemporizador(Temporizador::tmrFocus, true);
     for (Control c : {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo}) {
         b.caja(c) = "algo";
     }
@@ -64,6 +66,7 @@ TEST(Reinicio, DevuelveSoloLosCamposDeCadaPregunta) {
     EXPECT_EQ(tuple(e.CantPregTruco, e.CantTema404, e.YaTema712, e.PreguntasSinTruco), tuple(2, 7, true, 4))
         << "what the run remembers stays";
     EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 0);
+    EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus)) << "it would take the focus from the new petition";
     for (Control c : {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo}) {
         EXPECT_EQ(b.caja(c), "");
     }

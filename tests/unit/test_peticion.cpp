@@ -35,12 +35,15 @@ TEST(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         {".abc\b\b\b\b\b.q", "Ve", "q", 1},
         {"ab.cd\b\b\b", "Ab", "", 1}, // erasing the opening stop does not close it
         {std::string(40, 'a') + ".", "A" + std::string(39, 'a') + ".", "", 0}, // past position 40
+        // Ctrl+A, Ctrl+V, Escape and Enter are no characters: not shown, not
+        // captured, and the phrase does not run ahead of the box.
+        {".sí\x01\x16\x1b\r.o\r", "Velmo", "sí", 2},
     };
     for (const Fila& f : filas) {
         Banco b;
         b.teclear(P, w(f.teclas));
         EXPECT_EQ(b.caja(P), w(f.caja)) << f.teclas;
-        EXPECT_EQ(b.e().Respuesta, f.oculta) << f.teclas;
+        EXPECT_EQ(b.e().Respuesta, w(f.oculta)) << f.teclas;
         EXPECT_EQ(b.e().EstadoTruco, f.truco) << f.teclas;
     }
 }

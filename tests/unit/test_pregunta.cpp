@@ -24,7 +24,7 @@ TEST(Pregunta, MayusculaSoloEnLaPrimeraTecla) {
     // The count follows key presses, not characters: after "ab" and a
     // Backspace the next key is the second again.
     for (const auto& [teclas, caja] : std::vector<std::pair<std::string, std::string>>{
-             {"ésto", "Ésto"}, {"a\bb", "B"}, {"ab\bc", "Ac"}, {"\b\bx", "X"}}) {
+             {"ésto", "Ésto"}, {"a\bb", "B"}, {"ab\bc", "Ac"}, {"\b\bx", "X"}, {"\r\x1bx\ry", "Xy"}}) {
         Banco b;
         b.teclear(Q, w(teclas));
         EXPECT_EQ(b.caja(Q), w(caja)) << teclas;

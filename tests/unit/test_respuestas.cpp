@@ -169,6 +169,36 @@ TEST(Suspenso, PuntosEtiquetaSolaYRespuestaFinal) {
     EXPECT_EQ(b.mostrada(), final);
 }
 
+// Every stage of both suspense answers, every variant, reads as a sentence in
+// the label: the first reply as the reveal finishes it, its growing dots, and
+// the final reply, which nothing finishes.
+TEST(Suspenso, CadaEtapaSeLeeComoUnaFrase) {
+    const std::string etiqueta = plano(NombreAlmaPorDefecto);
+    const auto frase = [&](const std::string& r) {
+        const auto primera = static_cast<unsigned char>(r.at(etiqueta.size()));
+        EXPECT_TRUE(ansi::mayuscula(primera) == primera && ansi::minuscula(primera) != primera) << r;
+        EXPECT_TRUE(r.ends_with(".") || r.ends_with("?")) << r;
+        EXPECT_EQ(r.find(".."), r.find("...")) << "two dots: " << r;
+    };
+    for (int v = 1; v <= 3; ++v) {
+        for (const Entero tema : {10006, 807}) {
+            Banco b;
+            b.e().RangoExtraTema807 = 4;
+            b.caja(Control::txtPeticion) = "Velmo:";
+            tema == 807 ? b.azar.poner({10, v}) : b.azar.poner({v, v});
+            b.v.fncResponderPreguntaFrecuente(tema);
+            b.v.revelar();
+            frase(b.mostrada());
+            for (int tic = 1; tic <= 43; ++tic) {
+                b.v.tmrSuspenso_Timer();
+                if (tic == 1 || tic == 40 || tic == 43) {
+                    frase(b.mostrada());
+                }
+            }
+        }
+    }
+}
+
 // A new question stops the suspense of 10006, which then starts over; once its
 // final reply came, the topic is a repeated one.
 TEST(Suspenso, ElDe10006SeInterrumpeYTerminaUnaVez) {
