@@ -10,6 +10,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -39,9 +41,15 @@ private slots:
         escribir(peticion, QStringLiteral(".sí.o, favor de responder:"));
         QCOMPARE(peticion->text(), QStringLiteral("Velmo, favor de responder:"));
         QCOMPARE(QApplication::focusWidget(), pregunta);
-        escribir(pregunta, QStringLiteral("¿lloverá mañana?"));
+        escribir(pregunta, QStringLiteral("¿lloverá mañana"));
+        // An input method may commit several characters at once: the first
+        // "?" answers, the reveal locks the box, and the rest is dropped.
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("??"));
+        QApplication::sendEvent(pregunta, &commit);
         const QString respuesta = QStringLiteral("Velmo responde: Sí.");
         QCOMPARE(v.hijo<QLabel>("lblRespuesta")->text(), respuesta);
+        QCOMPARE(v.w->velmo().cantPregTruco(), 1);
         QVERIFY(!peticion->isEnabled() && !pregunta->isEnabled());
         auto* foco = v.hijo<QPushButton>("cmdFocus");
         QCOMPARE(QApplication::focusWidget(), foco);
@@ -80,6 +88,29 @@ private slots:
         v.hijo("cmdSalir")->setFocus(Qt::TabFocusReason);
         peticion->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(QApplication::clipboard()->text().isEmpty());
+        // Back from a menu or from another program is no entry: what the user
+        // copied meanwhile stays on the clipboard.
+        QApplication::clipboard()->setText(QStringLiteral("copiado"));
+        for (const Qt::FocusReason razon : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+            QFocusEvent vuelta(QEvent::FocusIn, razon);
+            QApplication::sendEvent(peticion, &vuelta);
+        }
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("copiado"));
+    }
+
+    // The window keeps the size it was drawn at, and the long petition shows
+    // whole in its box: nothing scrolled out on the left.
+    void ventanaFijaYPeticionEntera() {
+        Principal v = abrir();
+        QCOMPARE(v.w->minimumSize(), v.w->maximumSize());
+        QVERIFY(!(v.w->windowFlags() & Qt::WindowMaximizeButtonHint));
+        auto* peticion = v.hijo<QLineEdit>("txtPeticion");
+        const auto cursor = [peticion] { return peticion->inputMethodQuery(Qt::ImCursorRectangle).toRect(); };
+        const int vacia = cursor().left();
+        escribir(peticion, QStringLiteral("Velmo, favor de responder esta pregunta:"));
+        QVERIFY(cursor().right() < peticion->width());
+        peticion->setCursorPosition(0);
+        QCOMPARE(cursor().left(), vacia);
     }
 
     // The real boxes: Escape and the close box cancel an OK/Cancel box; a
@@ -149,6 +180,9 @@ private slots:
         QCOMPARE(ansi1252::deQString(ansi1252::aQString(todos)), todos);
         QCOMPARE(ansi1252::aQString("\x80\x9f"), QStringLiteral("€Ÿ"));
         QCOMPARE(ansi1252::deQString(QStringLiteral("a中b😀")), std::string("ab"));
+        // A Spanish sentence gets a Spanish date on a system that speaks English.
+        QCOMPARE(PlataformaQt().fechaLarga(std::chrono::sys_days{std::chrono::year{2026} / 12 / 6}),
+                 "domingo, 6 de diciembre de 2026");
     }
 };
 

@@ -91,6 +91,24 @@ private slots:
             hacer(v, QLatin1String(paso));
         }
         QCOMPARE(visibles(), QStringLiteral("frmAcerca frmEstadisticas frmTemas frmVelmo"));
+        // The about window names the system it was built for; Escape closes
+        // it, and help, from the keyboard.
+        for (const char* nombre : {"frmAcerca", "frmTemas"}) {
+            QPointer<QWidget> w;
+            for (QWidget* t : QApplication::topLevelWidgets()) {
+                w = t->objectName() == QLatin1String(nombre) && t->isVisible() ? t : w.data();
+            }
+            if (auto* titulo = w->findChild<QLabel*>(QStringLiteral("Label1"));
+                w->objectName() == "frmAcerca") {
+                QVERIFY(titulo->text().startsWith(QStringLiteral("Auguron Versión ")));
+                QVERIFY(!titulo->text().contains(QStringLiteral("Windows")));
+            }
+            w->activateWindow();
+            QTRY_VERIFY(w->isActiveWindow());
+            QTest::keyClick(w, Qt::Key_Escape);
+            asentar();
+            QTRY_VERIFY(!w);
+        }
     }
 
     // After each step, the windows on screen; the program ends (inside the
