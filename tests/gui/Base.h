@@ -33,22 +33,20 @@ struct Principal {
 };
 
 // The main window, loaded (OK to the prayer and the welcome, the status line
-// held still) and shown active; or only created.
-inline Principal abrir(bool cargar = true) {
+// held still) and shown active.
+inline Principal abrir() {
     auto plataforma = std::make_unique<PlataformaPrueba>();
     auto azar = std::make_unique<AzarGuion>();
     Principal r{nullptr, plataforma.get(), azar.get()};
     r.w = new frmVelmo(std::move(plataforma), std::move(azar));
-    if (cargar) {
-        r.p->guion.respuestas = {Boton::Aceptar, Boton::Aceptar};
-        r.azar->poner({5000});
-        if (r.w->cargar()) {
-            r.p->fijarIntervalo(Temporizador::tmrMensaje, 0); // its later draws are not scripted
-            r.w->show();
-            r.w->activateWindow();
-            if (!QTest::qWaitForWindowActive(r.w)) {
-                qWarning("the main window did not become active");
-            }
+    r.p->guion.respuestas = {Boton::Aceptar, Boton::Aceptar};
+    r.azar->poner({5000});
+    if (r.w->cargar()) {
+        r.p->fijarIntervalo(Temporizador::tmrMensaje, 0); // its later draws are not scripted
+        r.w->show();
+        r.w->activateWindow();
+        if (!QTest::qWaitForWindowActive(r.w)) {
+            qWarning("the main window did not become active");
         }
     }
     return r;

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <numeric>
 
 using namespace auguron;
 using namespace auguron::prueba;

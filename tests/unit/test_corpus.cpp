@@ -80,21 +80,18 @@ TEST(Claves, CadaUnaLlegaASuCodigo) {
             }
         }
     };
-    const std::array<Lista, 9> puntuales{lista<Claves10001>, lista<Claves10002>, lista<Claves10003>,
-                                         lista<Claves10004>, lista<Claves10005>, lista<Claves10006>,
-                                         lista<Claves10007>, lista<Claves10008>, lista<Claves10009>};
-    for (std::size_t i = 0; i < puntuales.size(); ++i) {
-        poner(puntuales[i], 10001 + static_cast<int>(i));
-    }
-    for (int i = 0; i < 16; ++i) {
-        poner(GruposUnidades[static_cast<std::size_t>(i)], i + 1);
-    }
-    for (int i = 0; i < 8; ++i) {
-        poner(GruposCentenas[static_cast<std::size_t>(i)], 100 * (i + 1));
-    }
-    for (int i = 0; i < 6; ++i) {
-        poner(GruposMillares[static_cast<std::size_t>(i)], 1000 * (i + 1));
-    }
+    const auto familia = [&](const auto& listas, int primero, int paso) {
+        for (std::size_t i = 0; i < listas.size(); ++i) {
+            poner(listas[i], primero + paso * static_cast<int>(i));
+        }
+    };
+    familia(std::array<Lista, 9>{lista<Claves10001>, lista<Claves10002>, lista<Claves10003>,
+                                 lista<Claves10004>, lista<Claves10005>, lista<Claves10006>,
+                                 lista<Claves10007>, lista<Claves10008>, lista<Claves10009>},
+            10001, 1);
+    familia(GruposUnidades, 1, 1);
+    familia(GruposCentenas, 100, 100);
+    familia(GruposMillares, 1000, 1000);
     EXPECT_EQ(compartidas, 1);
     for (const auto& [clave, valor] : claves) {
         const int c = codigo(clave);

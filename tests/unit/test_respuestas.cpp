@@ -140,38 +140,10 @@ TEST(Frecuentes, LosTemasQueRecuerdan) {
     }
 }
 
-// The suspense: forty dots, the label alone, then the final reply; ticks that
-// come after a new question cleared the petition change nothing.
-TEST(Suspenso, PuntosEtiquetaSolaYRespuestaFinal) {
-    Banco b;
-    b.e().RangoExtraTema807 = 4;
-    b.caja(Control::txtPeticion) = "Velmo:";
-    b.azar.poner({11, 2});
-    b.v.fncResponderPreguntaFrecuente(6807);
-    EXPECT_EQ(b.caja(Control::lblInfo), plano(Tema807Estados[2]));
-    EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 250);
-    const std::string rotulo = plano(b.e().NombreAlma); // as the reveal leaves them
-    b.e().NombreAlma = rotulo;
-    b.e().Respuesta = "Uno.";
-    for (int i = 1; i <= 43; ++i) {
-        b.v.tmrSuspenso_Timer();
-        if (i == 40 || i == 41 || i == 42) {
-            EXPECT_EQ(b.mostrada(), rotulo + (i == 40 ? "Uno." + std::string(40, '.') : "")) << "tick " << i;
-        }
-    }
-    const std::string final = plano(NombreAlmaPorDefecto) + plano(Tema807Finales[2]);
-    EXPECT_EQ(b.mostrada(), final);
-    EXPECT_EQ(b.caja(Control::lblInfo), "");
-    EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 0);
-    EXPECT_EQ(b.e().CantPregFrecuentes, 2) << "the final reply counts again";
-    b.caja(Control::txtPeticion).clear();
-    b.v.tmrSuspenso_Timer();
-    EXPECT_EQ(b.mostrada(), final);
-}
-
-// Every stage of both suspense answers, every variant, reads as a sentence in
-// the label: the first reply as the reveal finishes it, its growing dots, and
-// the final reply, which nothing finishes.
+// Both suspense answers, every variant: the first reply as the reveal leaves
+// it, forty dots after it, the label alone, then the final reply, which nothing
+// finishes. Every stage reads as a sentence; ticks that come after a new
+// question cleared the petition change nothing.
 TEST(Suspenso, CadaEtapaSeLeeComoUnaFrase) {
     const std::string etiqueta = plano(NombreAlmaPorDefecto);
     const auto frase = [&](const std::string& r) {
@@ -187,14 +159,27 @@ TEST(Suspenso, CadaEtapaSeLeeComoUnaFrase) {
             b.caja(Control::txtPeticion) = "Velmo:";
             tema == 807 ? b.azar.poner({10, v}) : b.azar.poner({v, v});
             b.v.fncResponderPreguntaFrecuente(tema);
+            EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), tema == 807 ? 250 : 200);
+            const std::string estado =
+                tema == 807 ? plano(Tema807Estados[v]) : std::string(kBuscandoVagulantes);
+            EXPECT_EQ(b.caja(Control::lblInfo), estado);
             b.v.revelar();
-            frase(b.mostrada());
+            const std::string primera = b.mostrada();
+            frase(primera);
             for (int tic = 1; tic <= 43; ++tic) {
                 b.v.tmrSuspenso_Timer();
-                if (tic == 1 || tic == 40 || tic == 43) {
-                    frase(b.mostrada());
+                if (tic == 40 || tic == 41) {
+                    EXPECT_EQ(b.mostrada(), tic == 40 ? primera + std::string(40, '.') : etiqueta);
                 }
             }
+            frase(b.mostrada());
+            EXPECT_EQ(b.mostrada(), etiqueta + plano(tema == 807 ? Tema807Finales[v] : b.e().Respuesta));
+            EXPECT_EQ(b.caja(Control::lblInfo), tema == 807 ? "" : estado) << "807 clears its status";
+            EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 0);
+            EXPECT_EQ(b.e().CantPregFrecuentes, 2) << "the final reply counts again";
+            b.caja(Control::txtPeticion).clear();
+            b.v.tmrSuspenso_Timer();
+            EXPECT_EQ(b.e().PasoSuspenso, 43);
         }
     }
 }
@@ -212,17 +197,6 @@ TEST(Suspenso, ElDe10006SeInterrumpeYTerminaUnaVez) {
         b.v.fncResponderPreguntaFrecuente(10006);
         EXPECT_EQ(b.e().Respuesta, texto);
     }
-}
-
-TEST(Tema10007, ElComandoAbreLasEstadisticasSinContarse) {
-    Banco b;
-    b.e().CantPregFrecuentes = 3;
-    b.caja(Control::txtPregunta) = "estadisticas";
-    b.v.fncResponderPreguntaFrecuente(10007);
-    EXPECT_EQ(b.e().CantPregFrecuentes, 3);
-    EXPECT_EQ(b.caja(Control::txtPregunta), "");
-    EXPECT_FALSE(b.p.habilitado(Control::cmdNuevaPregunta));
-    EXPECT_EQ(b.p.estadisticasMostradas, 1);
 }
 
 } // namespace
