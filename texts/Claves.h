@@ -89,13 +89,14 @@ inline constexpr auto U05 =
 // day (706). "numero " is one number: several are the lottery's.
 inline constexpr auto U06 =
     palabras<6>(u8"suerte", u8"afortunad", u8"numero ", u8"quiniela", u8"casino", u8" gordo");
-// U07 love and being loved, and what the other one feels ("¿Piense en mí?",
-// "¿Siente lo mismo?"): 7 alone, 607 with how many, 807 with who, 6007 and
-// 6807 for the loves of relatives. "amor" also finds "enamorar"; " ex ", not
+// U07 love and being loved, what the other one feels ("¿Piense en mí?",
+// "¿Siente lo mismo?") and who is after the user ("¿Quién me llamó?"): 7
+// alone, 607 with how many, 807 with who, 6007 and 6807 for the loves of
+// relatives. "amor" also finds "enamorar"; " ex ", not
 // "mi ex", for "¿Volveré con mi ex?".
 inline constexpr auto U07 = palabras<15>(
-    u8"amor", u8"novi", u8"pareja", u8"espos", u8"marido", u8"le gusto", u8"me quiere", u8"me ama", u8" amo ",
-    u8"alma gemela", u8"media naranja", u8" ex ", u8"solter", u8"piense en", u8"siente lo mismo");
+    u8"amor", u8"novi", u8"pareja", u8"espos", u8"marido", u8"le gusto", u8"me quiere", u8"quien me",
+    u8" amo ", u8"alma gemela", u8"media naranja", u8" ex ", u8"solter", u8"piense en", u8"siente lo mismo");
 // U08 age and lifespan; with H6 and T6, years to live or lived (6608). " edad",
 // not "enfermedad".
 inline constexpr auto U08 =
@@ -154,11 +155,13 @@ inline constexpr auto T4 = palabras<2>(u8" cas", u8"matrimoni");
 inline constexpr auto T5 = palabras<3>(u8"xam", u8"proba", u8"not");
 // T6 relatives, and a life counted in years ("¿Cuántos años me quedan?",
 // "¿Qué edad tengo?"), whose replies fit a relative's years and one's own.
-// Not mothers: "¿Mi mamá me quiere?" is a question of love. "mi prim" would
-// take "mi primer novio"; " edad " with both blanks, not "enfermedad".
+// Not mothers: "¿Mi mamá me quiere?" is a question of love. Not grandparents
+// by name: "¿Cuándo morirá mi abuela?" is death's, and their years are found
+// by "años " and " edad ". "mi prim" would take "mi primer novio"; " edad "
+// with both blanks, not "enfermedad".
 inline constexpr auto T6 =
     palabras<13>(u8"años ", u8" edad ", u8"mi padre", u8"mi papa", u8"mi herman", u8"mis padres",
-                 u8"mi suegr", u8"mi abuel", u8"mi hij", u8"mi primo", u8"mi prima", u8"mi tio", u8"mi tia");
+                 u8"mi suegr", u8"mi sobrin", u8"mi hij", u8"mi primo", u8"mi prima", u8"mi tio", u8"mi tia");
 
 inline constexpr std::array<Lista, 16> GruposUnidades{
     lista<U01>, lista<U02>, lista<U03>, lista<U04>, lista<U05>, lista<U06>, lista<U07>, lista<U08>,

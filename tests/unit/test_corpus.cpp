@@ -17,7 +17,7 @@ namespace {
 
 // Share of the corpus that reaches a code with replies of its own, as the
 // keyword groups stand now; the aim is 0.70. It may only go up.
-constexpr double kMinimoConCodigo = 0.65;
+constexpr double kMinimoConCodigo = 0.66;
 
 TEST(Corpus, CadaPreguntaLlegaASuCodigo) {
     std::ifstream archivo(AUGURON_CORPUS);
