@@ -92,8 +92,8 @@ inline constexpr auto U06 =
 // U07 love and being loved, what the other one feels ("¿Piense en mí?",
 // "¿Siente lo mismo?") and who is after the user ("¿Quién me llamó?"): 7
 // alone, 607 with how many, 807 with who, 6007 and 6807 for the loves of
-// relatives. "amor" also finds "enamorar"; " ex ", not
-// "mi ex", for "¿Volveré con mi ex?".
+// relatives. "amor" also finds "enamorar"; " ex ", not "mi ex", for
+// "¿Volveré con mi ex?".
 inline constexpr auto U07 = palabras<15>(
     u8"amor", u8"novi", u8"pareja", u8"espos", u8"marido", u8"le gusto", u8"me quiere", u8"quien me",
     u8" amo ", u8"alma gemela", u8"media naranja", u8" ex ", u8"solter", u8"piense en", u8"siente lo mismo");
