@@ -30,8 +30,9 @@ inline constexpr auto Excluye10001 = palabras<2>(u8"a que hora", u8"hora de");
 
 // 10002 today's date: "¿Qué fecha es ahora?", "¿Qué día es hoy?". A date of
 // the user's ("¿Cuál es la fecha de mi muerte?") or a wedding's is not today's.
-// " fecha" is also the hundreds family's (a date is part of the future); the
-// blank keeps out "satisfecha", the one after "dia" "diablos".
+// "que dia " is also the hundreds family's (a day to come: "¿Qué día es mi
+// boda?"); the blank before "fecha" keeps out "satisfecha", the one after "dia"
+// "diablos".
 inline constexpr auto Claves10002 = palabras<2>(u8" fecha", u8"que dia ");
 inline constexpr auto Excluye10002 = palabras<2>(u8" mi ", u8"casar");
 
@@ -84,24 +85,28 @@ inline constexpr auto U04 = palabras<3>(u8"futuro", u8" pasar ", u8" pasara ");
 inline constexpr auto U05 =
     palabras<11>(u8" casar", u8" caso", u8" casad", u8" case ", u8"casamiento", u8" boda", u8"matrimonio",
                  u8" divorci", u8" altar", u8"comprom", u8"la mano");
-// U06 luck, lucky numbers, gambling; with H7, the digit of the day (706).
-// "numero " is one number: several are the lottery's.
+// U06 luck, lucky numbers, pools and the big draw; with H7, the digit of the
+// day (706). "numero " is one number: several are the lottery's.
 inline constexpr auto U06 =
-    palabras<6>(u8"suerte", u8"afortunad", u8"numero ", u8"amuleto", u8"casino", u8" azar");
-// U07 love and being loved: 7 alone, 607 with how many, 807 with who, 6007
-// and 6807 for the loves of relatives. Not "mi ex", for "¿Volveré con mi ex?".
-inline constexpr auto U07 = palabras<15>(u8"amor", u8"novio", u8"novia", u8"pareja", u8"enamor", u8"espos",
-                                         u8"marido", u8"le gusto", u8"me quiere", u8"alma gemela",
-                                         u8"media naranja", u8" ex ", u8"solter", u8"fiel", u8"me ama");
-// U08 age and lifespan; with H6 and T6, a relative's years (6608). " edad",
+    palabras<6>(u8"suerte", u8"afortunad", u8"numero ", u8"quiniela", u8"casino", u8" gordo");
+// U07 love and being loved, what the other one feels ("¿Piense en mí?",
+// "¿Siente lo mismo?") and who is after the user ("¿Quién me llamó?"): 7
+// alone, 607 with how many, 807 with who, 6007 and 6807 for the loves of
+// relatives. "amor" also finds "enamorar"; " ex ", not "mi ex", for
+// "¿Volveré con mi ex?".
+inline constexpr auto U07 = palabras<15>(
+    u8"amor", u8"novi", u8"pareja", u8"espos", u8"marido", u8"le gusto", u8"me quiere", u8"quien me",
+    u8" amo ", u8"alma gemela", u8"media naranja", u8" ex ", u8"solter", u8"piense en", u8"siente lo mismo");
+// U08 age and lifespan; with H6 and T6, years to live or lived (6608). " edad",
 // not "enfermedad".
 inline constexpr auto U08 =
     palabras<7>(u8" edad", u8" años", u8"vivire", u8"vivira", u8"quedan", u8"viej", u8"ancian");
 // U09 facts of nature; with H5, 509 (" sol ", not "solo" or "soltero").
 inline constexpr auto U09 = palabras<2>(u8"tierra", u8" sol ");
-// U10 why, and the world's sorrows; with H1, 110. Death and the future come
-// first, so "¿Por qué tenemos que morir?" stays death's.
-inline constexpr auto U10 = palabras<10>(u8"por qu", u8"sufr", u8"trist", u8"dolor", u8"llor", u8"guerra",
+// U10 why, and sorrows; with H1, 110. Death and the future come first, so
+// "¿Por qué tenemos que morir?" stays death's. Not "guerra": a world war is
+// the world's.
+inline constexpr auto U10 = palabras<10>(u8"por qu", u8"sufr", u8"trist", u8"dolor", u8"llor", u8"miedo",
                                          u8"hambre", u8"soledad", u8"depre", u8"pobre");
 // U11 colour; with H7, 711.
 inline constexpr auto U11 = palabras<1>(u8" color");
@@ -122,16 +127,17 @@ inline constexpr auto U16 = palabras<3>(u8"exa", u8"prob", u8"nota");
 inline constexpr auto H1 = palabras<2>(u8"mori", u8"por que");
 // H2 money again.
 inline constexpr auto H2 = palabras<2>(u8" diner", u8" ric");
-// H3 the future again, and a date (" fecha", shared with today's date).
-inline constexpr auto H3 = palabras<3>(u8"pasar", u8"futur", u8" fecha");
+// H3 the future again, and a day to come ("que dia ", shared with today's
+// date: a wedding's day gives 305).
+inline constexpr auto H3 = palabras<3>(u8"pasar", u8"futur", u8"que dia ");
 // H4 health again.
 inline constexpr auto H4 = palabras<2>(u8"enf", u8"salu");
 // H5 is it true.
 inline constexpr auto H5 = palabras<3>(u8"es verdad", u8"es cierto", u8"sera verdad");
 // H6 how many, how old.
 inline constexpr auto H6 = palabras<2>(u8"cuant", u8"edad");
-// H7 luck, numbers, colours and the lottery again.
-inline constexpr auto H7 = palabras<6>(u8"suert", u8"numer", u8"color", u8"lote", u8"quinie", u8"casin");
+// H7 luck, numbers, colours, the lottery and the pools again.
+inline constexpr auto H7 = palabras<6>(u8"suert", u8"numer", u8"color", u8"lote", u8"quinie", u8"gordo");
 // H8 who.
 inline constexpr auto H8 = palabras<1>(u8"quien");
 
@@ -147,11 +153,15 @@ inline constexpr auto T3 = palabras<2>(u8"futu", u8"pasa");
 inline constexpr auto T4 = palabras<2>(u8" cas", u8"matrimoni");
 // T5 exams and marks again.
 inline constexpr auto T5 = palabras<3>(u8"xam", u8"proba", u8"not");
-// T6 relatives. Not mothers: "¿Mi mamá me quiere?" is a question of love.
-// "mi prim" would take "mi primer novio".
+// T6 relatives, and a life counted in years ("¿Cuántos años me quedan?",
+// "¿Qué edad tengo?"), whose replies fit a relative's years and one's own.
+// Not mothers: "¿Mi mamá me quiere?" is a question of love. Not grandparents
+// by name: "¿Cuándo morirá mi abuela?" is death's, and their years are found
+// by "años " and " edad ". "mi prim" would take "mi primer novio"; " edad "
+// with both blanks, not "enfermedad".
 inline constexpr auto T6 =
-    palabras<13>(u8"mi famili", u8"mi cuñad", u8"mi padre", u8"mi papa", u8"mi herman", u8"mis padres",
-                 u8"mi suegr", u8"mi abuel", u8"mi hij", u8"mi primo", u8"mi prima", u8"mi tio", u8"mi tia");
+    palabras<13>(u8"años ", u8" edad ", u8"mi padre", u8"mi papa", u8"mi herman", u8"mis padres",
+                 u8"mi suegr", u8"mi sobrin", u8"mi hij", u8"mi primo", u8"mi prima", u8"mi tio", u8"mi tia");
 
 inline constexpr std::array<Lista, 16> GruposUnidades{
     lista<U01>, lista<U02>, lista<U03>, lista<U04>, lista<U05>, lista<U06>, lista<U07>, lista<U08>,

@@ -31,10 +31,11 @@ inline constexpr auto Tema7 = tabla<56, 58, 92, 50, 72, 54>(
     u8"quien te quiere bien te lo demostrará sin palabras",
     u8"el amor no se cuenta ni se agenda: se vive, y a ti no te faltará, créeme",
     u8"pregúntaselo a tu corazón: él ya lo sabe, y tú también");
-// 6608: texts 2, 3 and 5; texts 1 and 4 are ordinary replies too.
+// 6608: texts 2, 3 and 5; texts 1 and 4 are ordinary replies too. They fit a
+// relative's years and the user's own, lived or to come.
 inline constexpr auto Tema6608Propias =
-    tabla<41, 72, 40>(u8"los necesarios para seguir consintiéndote",
-                      u8"muchos más de los que imaginas; veo su nombre lejos, lejos de mi libreta",
+    tabla<41, 72, 40>(u8"los justos para seguir dando mucha guerra",
+                      u8"no los cuento yo, los cuenta un reloj de arena al que aún le queda arena",
                       u8"eso no se calcula: se disfruta día a día");
 inline constexpr auto Tema6608 =
     unir<5>(Compartidas[2], Tema6608Propias[1], Tema6608Propias[2], Compartidas[1], Tema6608Propias[3]);

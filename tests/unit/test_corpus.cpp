@@ -18,8 +18,10 @@ namespace auguron {
 namespace {
 
 // Share of the corpus that reaches a code with replies of its own, as the
-// keyword groups stand now; the aim is 0.70. It may only go up.
-constexpr double kMinimoConCodigo = 0.62;
+// keyword groups stand now (238 of 359). Short of 0.70: a lock of two keywords
+// lets only two words of work, money, health or the future through, and death
+// shares its lock with "why". It may only go up.
+constexpr double kMinimoConCodigo = 0.66;
 
 TEST(Corpus, CadaPreguntaLlegaASuCodigo) {
     std::ifstream archivo(AUGURON_CORPUS);
