@@ -44,5 +44,4 @@ struct EstadoSesion {
     Entero RangoExtraTema807 = 0;
 };
 
-
 } // namespace auguron
