@@ -53,8 +53,7 @@ bool Velmo::Form_Load() {
 void Velmo::fncInicializar() {
     // A focus move still pending from the last answer would take the focus
     // from the new petition and let the next Space press "Nueva Pregunta".
-    m_plataforma.habilitarTemporizador(Temporizador::tmrFocus, false);
-    m_plataforma.fijarIntervalo(Temporizador::tmrFocus, 0);
+    detenerFoco();
     m_estado.Respuesta.clear();
     m_estado.PosPeticion = 1;
     m_estado.LargoPregunta = 0;
@@ -100,9 +99,13 @@ void Velmo::mnuVerImagen_Click() {
     m_plataforma.mostrar(Control::pctLogo, !visible);
 }
 
-void Velmo::tmrFocus_Timer() {
+void Velmo::detenerFoco() {
     m_plataforma.habilitarTemporizador(Temporizador::tmrFocus, false);
     m_plataforma.fijarIntervalo(Temporizador::tmrFocus, 0);
+}
+
+void Velmo::tmrFocus_Timer() {
+    detenerFoco();
     // The button may have been disabled since the answer (the statistics
     // command of a question asked within the two seconds): focusing a
     // disabled control would be a failure of the platform.

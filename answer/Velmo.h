@@ -94,6 +94,7 @@ public:
 
 private:
     Entero azar(int Intervalo) { return m_azar.fncNroAleatorio(Intervalo); }
+    void detenerFoco();
     void rutaOculta();
     void rutaAnalisis();
 
