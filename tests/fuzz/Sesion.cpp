@@ -108,8 +108,11 @@ Cifras jugarSesion(std::span<const std::uint8_t> datos, Cifras c) {
             b.v.mnuSalir_Click();
         }
         regla(e.PosPeticion >= 1 && e.EstadoTruco >= 0 && e.LargoPregunta >= 0, "positions stay in range");
+        regla(e.PosPeticion > 1 || e.EstadoTruco == 0, "no capture before the first key");
         regla(e.EstadoTruco != 1 || (e.PosPeticion >= 2 && e.PosPeticion <= 40),
               "a capture stays on the phrase");
+        regla(!e.EnRetroceso || e.EstadoTruco != 1 || e.PosPeticion >= 31,
+              "the full phrase erases no further than its last word");
         regla(!p.habilitado(P) ||
                   (e.Respuesta.find('.') == std::string::npos && (e.EstadoTruco > 0 || e.Respuesta.empty())),
               "only what follows a full stop is captured, never a full stop");
