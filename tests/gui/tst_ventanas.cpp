@@ -7,9 +7,11 @@
 #include "Base.h"
 
 #include "answer/Velmo.h"
+#include "platform/qt/Estilo.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,25 +71,47 @@ class PruebaVentanas : public QObject {
 private slots:
     void cleanup() { cerrarTodo(); }
 
-    // The command typed into the main window; totals pass 16 bits.
+    // The command typed into the main window; totals pass 16 bits. Escape
+    // closes the window as its button does: the new-question button comes
+    // back, with the focus.
     void estadisticasCuentaYDevuelveElBoton() {
         Principal v = abrir();
         EstadoSesion& e = v.w->velmo().estado();
         e.CantPregTruco = e.CantPregNoValidas = e.CantOtrasPreguntas = 32767;
         e.CantPregFrecuentes = 3;
-        escribir(v.hijo("txtPeticion"), QStringLiteral("velmo, favor de responder:"));
-        escribir(v.hijo("txtPregunta"), QStringLiteral("¿me muestras las estadísticas?"));
-        QWidget* est = ventana("frmEstadisticas");
-        QVERIFY(est != nullptr);
-        const auto cuenta = [&](const char* nombre) { return est->findChild<QLabel*>(nombre)->text(); };
-        QCOMPARE(cuenta("lblCantTruco"), QStringLiteral(" 32767"));
-        QCOMPARE(cuenta("lblCantFrecuentes"), QStringLiteral(" 3"));
-        QCOMPARE(cuenta("lblCantTotal"), QStringLiteral(" 98304"));
         auto* nueva = v.hijo<QPushButton>("cmdNuevaPregunta");
-        QVERIFY(!nueva->isEnabled());
-        QCOMPARE(v.hijo<QLineEdit>("txtPregunta")->text(), QStringLiteral("?")); // emptied before the "?"
-        hacer(v, QStringLiteral("boton frmEstadisticas cmdAceptar"));
-        QTRY_COMPARE(QApplication::focusWidget(), nueva);
+        for (const char* cierre : {"escape frmEstadisticas", "boton frmEstadisticas cmdAceptar"}) {
+            v.azar->poner({2}); // the new question finds no soul
+            v.hijo<QAction>("mnuNuevaPregunta")->trigger();
+            escribir(v.hijo("txtPeticion"), QStringLiteral("velmo, favor de responder:"));
+            escribir(v.hijo("txtPregunta"), QStringLiteral("¿me muestras las estadísticas?"));
+            QWidget* est = ventana("frmEstadisticas");
+            QVERIFY(est != nullptr);
+            const auto cuenta = [&](const char* nombre) { return est->findChild<QLabel*>(nombre)->text(); };
+            QCOMPARE(cuenta("lblCantTruco"), QStringLiteral(" 32767"));
+            QCOMPARE(cuenta("lblCantFrecuentes"), QStringLiteral(" 3"));
+            QCOMPARE(cuenta("lblCantTotal"), QStringLiteral(" 98304"));
+            QVERIFY(!nueva->isEnabled());
+            QCOMPARE(v.hijo<QLineEdit>("txtPregunta")->text(), QStringLiteral("?")); // emptied before the "?"
+            hacer(v, QLatin1String(cierre));
+            QTRY_COMPARE(QApplication::focusWidget(), nueva);
+            QVERIFY(ventana("frmEstadisticas") == nullptr);
+        }
+    }
+
+    // The pictures are there: the logo behind F4 and in the about window, at
+    // 65 x 65 pixels, and the program's icon in every size a window asks for.
+    void imagenes() {
+        Principal v = abrir();
+        hacer(v, QStringLiteral("mnuVerImagen"));
+        hacer(v, QStringLiteral("mnuAcerca"));
+        for (QLabel* l : {v.hijo<QLabel>("pctLogo"), ventana("frmAcerca")->findChild<QLabel*>("Picture1")}) {
+            QCOMPARE(l->pixmap().size(), QSize(65, 65));
+        }
+        const QIcon icono = estilo::iconoPrograma();
+        for (const int lado : {16, 32, 48, 64, 128, 256}) {
+            QCOMPARE(icono.pixmap(QSize(lado, lado)).size(), QSize(lado, lado));
+        }
     }
 
     void cadaVentanaUnaSolaVez() {
