@@ -114,14 +114,6 @@ void Velmo::tmrFocus_Timer() {
     }
 }
 
-void Velmo::txtPeticion_GotFocus() {
-    m_plataforma.vaciarPortapapeles();
-}
-
-void Velmo::txtPregunta_GotFocus() {
-    m_plataforma.vaciarPortapapeles();
-}
-
 void Velmo::fncSeleccionarAlma() {
     using namespace textos;
     if (azar(8) != 1) {

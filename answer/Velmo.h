@@ -52,8 +52,6 @@ public:
     void cmdSalir_Click();
     void mnuVerImagen_Click();
     void tmrFocus_Timer();
-    void txtPeticion_GotFocus();
-    void txtPregunta_GotFocus();
 
     // Soul search and status messages.
     void fncSeleccionarAlma();

@@ -150,13 +150,6 @@ void CajaTexto::alFinal() {
 void CajaTexto::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
     alFinal(); // no select-all on Tab
-    // The focus coming back from the window's own menus, or from another
-    // program, is no move into the box: emptying the clipboard then would
-    // only lose what the user copied elsewhere (no box pastes anyway).
-    const bool vuelve = e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason;
-    if (alEnfocar && !vuelve) {
-        alEnfocar();
-    }
 }
 
 void CajaTexto::mousePressEvent(QMouseEvent* e) {

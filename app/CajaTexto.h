@@ -20,8 +20,6 @@ public:
 
     // The key handler: receives the Windows-1252 code by reference.
     std::function<void(int&)> alTeclear;
-    // Called each time the box gets the keyboard focus.
-    std::function<void()> alEnfocar;
 
     // Feeds one character code through the handler and applies it to the box,
     // as a key press does.

@@ -148,9 +148,7 @@ void frmVelmo::crearControles() {
     m_txtPeticion->setFocus(Qt::OtherFocusReason);
 
     m_txtPeticion->alTeclear = [this](int& k) { m_velmo->txtPeticion_KeyPress(k); };
-    m_txtPeticion->alEnfocar = [this] { m_velmo->txtPeticion_GotFocus(); };
     m_txtPregunta->alTeclear = [this](int& k) { m_velmo->txtPregunta_KeyPress(k); };
-    m_txtPregunta->alEnfocar = [this] { m_velmo->txtPregunta_GotFocus(); };
     connect(m_cmdNuevaPregunta, &QPushButton::clicked, this, [this] { m_velmo->cmdNuevaPregunta_Click(); });
     connect(m_cmdSalir, &QPushButton::clicked, this, [this] { m_velmo->cmdSalir_Click(); });
 }

@@ -100,8 +100,6 @@ public:
     virtual void cerrarTodas() = 0;
     virtual void mostrarEstadisticas() = 0;
 
-    virtual void vaciarPortapapeles() = 0;
-
     // Clock and calendar of the user.
     virtual double segundosDelDia() const = 0;
     virtual std::chrono::sys_days hoy() const = 0;

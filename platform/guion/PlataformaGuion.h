@@ -50,7 +50,6 @@ public:
     std::chrono::sys_days dia = std::chrono::sys_days{std::chrono::year{2026} / 12 / 6};
     Control foco = Control::txtPeticion;
     int enfoques = 0; // focus moves asked for
-    int portapapelesVaciado = 0;
     bool principalCerrada = false;
     bool todasCerradas = false;
     int estadisticasMostradas = 0;
@@ -75,7 +74,6 @@ public:
     void cerrarVentanaPrincipal() override { principalCerrada = true; }
     void cerrarTodas() override { todasCerradas = principalCerrada = true; }
     void mostrarEstadisticas() override { ++estadisticasMostradas; }
-    void vaciarPortapapeles() override { ++portapapelesVaciado; }
     double segundosDelDia() const override { return segundos; }
     std::chrono::sys_days hoy() const override { return dia; }
     std::string fechaLarga(std::chrono::sys_days d) const override;

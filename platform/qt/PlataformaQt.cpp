@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QKeyEvent>
@@ -270,14 +269,6 @@ void PlataformaQt::cerrarTodas() {
 void PlataformaQt::mostrarEstadisticas() {
     if (alPedirEstadisticas) {
         alPedirEstadisticas();
-    }
-}
-
-void PlataformaQt::vaciarPortapapeles() {
-    QClipboard* portapapeles = QGuiApplication::clipboard();
-    portapapeles->clear(QClipboard::Clipboard);
-    if (portapapeles->supportsSelection()) {
-        portapapeles->clear(QClipboard::Selection);
     }
 }
 

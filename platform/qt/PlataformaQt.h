@@ -57,8 +57,6 @@ public:
     void cerrarTodas() override;
     void mostrarEstadisticas() override;
 
-    void vaciarPortapapeles() override;
-
     double segundosDelDia() const override;
     std::chrono::sys_days hoy() const override;
     std::string fechaLarga(std::chrono::sys_days dia) const override;

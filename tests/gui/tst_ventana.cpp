@@ -10,11 +10,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFocusEvent>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -64,11 +66,20 @@ private slots:
         QVERIFY(v.azar->tiradas.empty());
     }
 
-    // Nothing but typed characters enters a box: no paste, undo, caret move,
-    // and nothing outside the code page. Entering it empties the clipboard.
+    // Nothing but typed characters enters a box: no paste by any route, no
+    // undo, no caret move, nothing outside the code page. And the clipboard
+    // is the user's: entering a box leaves it, and the selection, as they were.
     void lasCajasSoloTomanTeclas() {
         Principal v = abrir();
         auto* peticion = v.hijo<QLineEdit>("txtPeticion");
+        QClipboard* portapapeles = QApplication::clipboard();
+        const auto copiar = [portapapeles] {
+            portapapeles->setText(QStringLiteral("pegado"));
+            if (portapapeles->supportsSelection()) {
+                portapapeles->setText(QStringLiteral("elegido"), QClipboard::Selection);
+            }
+        };
+        copiar();
         const std::pair<Qt::Key, Qt::KeyboardModifiers> gestos[] = {{Qt::Key_V, Qt::ControlModifier},
                                                                     {Qt::Key_Insert, Qt::ShiftModifier},
                                                                     {Qt::Key_Z, Qt::ControlModifier},
@@ -77,26 +88,32 @@ private slots:
                                                                     {Qt::Key_Delete, {}}};
         escribir(peticion, QStringLiteral("ab"));
         for (const auto& [tecla, mods] : gestos) {
-            QApplication::clipboard()->setText(QStringLiteral("pegado"));
             QTest::keyClick(peticion, tecla, mods);
         }
+        QTest::mouseClick(peticion, Qt::MiddleButton);
+        QMimeData arrastrado;
+        arrastrado.setText(QStringLiteral("soltado"));
+        QDropEvent soltar(QPointF(5, 5), Qt::CopyAction, &arrastrado, Qt::LeftButton, {});
+        QApplication::sendEvent(peticion, &soltar);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), peticion->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(peticion, &menu);
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
         escribir(peticion, QStringLiteral("中c"));
         QCOMPARE(peticion->text(), QStringLiteral("Abc"));
         QCOMPARE(v.w->velmo().estado().PosPeticion, 4);
-        QCOMPARE(peticion->contextMenuPolicy(), Qt::NoContextMenu);
 
-        QApplication::clipboard()->setText(QStringLiteral("secreto"));
-        v.hijo("cmdSalir")->setFocus(Qt::TabFocusReason);
-        peticion->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(QApplication::clipboard()->text().isEmpty());
-        // Back from a menu or from another program is no entry: what the user
-        // copied meanwhile stays on the clipboard.
-        QApplication::clipboard()->setText(QStringLiteral("copiado"));
-        for (const Qt::FocusReason razon : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
-            QFocusEvent vuelta(QEvent::FocusIn, razon);
-            QApplication::sendEvent(peticion, &vuelta);
+        for (const char* caja : {"txtPeticion", "txtPregunta"}) {
+            auto* c = v.hijo<QLineEdit>(caja);
+            c->setEnabled(true);
+            v.hijo("cmdSalir")->setFocus(Qt::TabFocusReason);
+            c->setFocus(Qt::TabFocusReason);
+            QTest::mouseClick(c, Qt::LeftButton);
+            QTRY_COMPARE(QApplication::focusWidget(), c);
+            QCOMPARE(portapapeles->text(), QStringLiteral("pegado"));
+            if (portapapeles->supportsSelection()) {
+                QCOMPARE(portapapeles->text(QClipboard::Selection), QStringLiteral("elegido"));
+            }
         }
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("copiado"));
     }
 
     // The window keeps the size it was drawn at, and the long petition shows
