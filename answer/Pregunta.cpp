@@ -12,7 +12,9 @@ namespace {
 constexpr int kRetroceso = 8;
 constexpr int kInterrogacion = '?';
 constexpr std::size_t kLargoMinimo = 9;
-constexpr int kEsperaFocoMs = 2000; // the answer holds the focus this long
+constexpr int kEsperaFocoMs = 2000;                 // the answer holds the focus this long
+constexpr std::string_view kCierres = ".?!\x85";    // \x85 is the ellipsis in Windows-1252
+constexpr std::string_view kAperturas = "\xBF\xA1"; // "¿" and "¡"
 
 // Suspense: a dot on each of the first 40 ticks, the label alone on the next
 // two, the final reply on the 43rd.
@@ -106,12 +108,16 @@ void Velmo::revelar() {
         m_estado.Respuesta = fncDecodificar(m_estado.Respuesta);
     }
     std::string& r = m_estado.Respuesta;
-    if (r.empty() || (r.back() != '.' && r.back() != '?')) {
+    // A closing mark of its own ("?", "!", a full stop or an ellipsis) takes
+    // no full stop after it: "¡Claro que sí!." would read garbled.
+    if (r.empty() || kCierres.find(r.back()) == std::string_view::npos) {
         r += '.';
     }
-    std::string rotulo = m_estado.NombreAlma;
-    rotulo += static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(r.front())));
-    rotulo.append(r, 1);
+    // The capital goes on the first letter, behind any opening "¿" or "¡".
+    std::string rotulo = m_estado.NombreAlma + r;
+    const std::size_t letra = std::min(r.find_first_not_of(kAperturas), r.size() - 1);
+    char& primera = rotulo[m_estado.NombreAlma.size() + letra];
+    primera = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(primera)));
     m_plataforma.fijarTexto(Control::lblRespuesta, rotulo);
 
     if (m_plataforma.habilitado(Control::cmdNuevaPregunta)) {

@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace auguron {
 
@@ -50,6 +51,9 @@ frmEstadisticas::frmEstadisticas(const CuentasPreguntas& cuentas)
     // The only control that takes the focus: first in the tab order.
     m_cmdAceptar = boton(this, "cmdAceptar", QStringLiteral("&Aceptar"), twips(2520, 2280, 1455, 375));
     connect(m_cmdAceptar, &QPushButton::clicked, this, &frmEstadisticas::cmdAceptar_Click);
+    // Escape does what the button does, as in any dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &frmEstadisticas::cmdAceptar_Click);
 
     m_lblTruco = etiqueta(this, "lblTruco", QString(), twips(720, 240, 2415, 255));
     m_lblFrecuentes = etiqueta(this, "lblFrecuentes", QString(), twips(720, 600, 2415, 255));

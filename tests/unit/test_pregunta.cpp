@@ -39,7 +39,10 @@ TEST(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
          {Fila{".sí, claro.r de responder esta pregunta", "me ira bien", "Sí, claro."},
           Fila{".simo, favor de responder", "lloverá mañana", "Si."},
           Fila{".no.o, favor de responder", "", "No."}, Fila{".y tú?.favor de responder", "a", "Y tú?"},
-          Fila{"..o, favor de responder", "a", "."}}) {
+          Fila{"..o, favor de responder", "a", "."},
+          // Its own closing mark takes no full stop; the capital goes behind "¡".
+          Fila{".¡claro que sí!.de responder esta pregunta", "a", "¡Claro que sí!"},
+          Fila{".quién sabe….r de responder", "a", "Quién sabe…"}}) {
         Banco b;
         b.preguntar(w(f.peticion), w(f.pregunta));
         EXPECT_EQ(b.mostrada(), kDefecto + w(f.mostrada)) << f.peticion;
