@@ -1,5 +1,7 @@
-#include "answer/Velmo.h"
-#include "texts/Claves.h"
+#include "answer/Detectores.h"
+
+#include "answer/Temas.h"
+#include "texts/PalabrasClave.h"
 #include "util/Cifrado.h"
 
 #include <array>
@@ -21,15 +23,15 @@ struct Puntual {
 constexpr Vistas<0> kNinguna{};
 
 constexpr std::array<Puntual, 9> kPuntuales{{
-    {10001, lista<Claves10001>, lista<Excluye10001>},
-    {10002, lista<Claves10002>, lista<Excluye10002>},
-    {10003, lista<Claves10003>, lista<Excluye10003>},
-    {10004, lista<Claves10004>, Lista{kNinguna}},
-    {10005, lista<Claves10005>, Lista{kNinguna}},
-    {10006, lista<Claves10006>, lista<Excluye10006>},
-    {10007, lista<Claves10007>, Lista{kNinguna}},
-    {10008, lista<Claves10008>, lista<Excluye10008>},
-    {10009, lista<Claves10009>, Lista{kNinguna}},
+    {tema::Hora, lista<Claves10001>, lista<Excluye10001>},
+    {tema::Fecha, lista<Claves10002>, lista<Excluye10002>},
+    {tema::Espiritu, lista<Claves10003>, lista<Excluye10003>},
+    {tema::Hijos, lista<Claves10004>, Lista{kNinguna}},
+    {tema::EdadEspiritu, lista<Claves10005>, Lista{kNinguna}},
+    {tema::SentidoDeLaVida, lista<Claves10006>, lista<Excluye10006>},
+    {tema::Estadisticas, lista<Claves10007>, Lista{kNinguna}},
+    {tema::Acertijo, lista<Claves10008>, lista<Excluye10008>},
+    {tema::ElUsuario, lista<Claves10009>, Lista{kNinguna}},
 }};
 
 // The value of the first group of a family that matches, or 0.
@@ -45,7 +47,7 @@ int primerGrupo(const std::string& Pregunta, const std::array<Lista, N>& grupos,
 
 } // namespace
 
-std::string Velmo::fncPreguntaBuscable(std::string PreguntaGeneral) {
+std::string fncPreguntaBuscable(std::string PreguntaGeneral) {
     constexpr char abreInterrogacion = codificarCaracter('\xBF');
     constexpr char abreExclamacion = codificarCaracter('\xA1');
     for (char& c : PreguntaGeneral) {
@@ -56,12 +58,12 @@ std::string Velmo::fncPreguntaBuscable(std::string PreguntaGeneral) {
     return PreguntaGeneral;
 }
 
-Entero Velmo::fncClasificarPregunta(const std::string& PreguntaBuscable) {
+Entero fncClasificarPregunta(const std::string& PreguntaBuscable) {
     const Entero tema = fncDetectarPreguntaPuntual(PreguntaBuscable);
     return tema != 0 ? tema : fncDetectarPreguntaFrecuente(PreguntaBuscable);
 }
 
-Entero Velmo::fncDetectarPreguntaPuntual(const std::string& Pregunta) {
+Entero fncDetectarPreguntaPuntual(const std::string& Pregunta) {
     for (const Puntual& p : kPuntuales) {
         if (algunaEn(p.claves, Pregunta) && !algunaEn(p.excluye, Pregunta)) {
             return p.codigo;
@@ -70,7 +72,7 @@ Entero Velmo::fncDetectarPreguntaPuntual(const std::string& Pregunta) {
     return 0;
 }
 
-Entero Velmo::fncDetectarPreguntaFrecuente(const std::string& Pregunta) {
+Entero fncDetectarPreguntaFrecuente(const std::string& Pregunta) {
     return static_cast<Entero>(primerGrupo(Pregunta, textos::GruposUnidades, 1) +
                                primerGrupo(Pregunta, textos::GruposCentenas, 100) +
                                primerGrupo(Pregunta, textos::GruposMillares, 1000));

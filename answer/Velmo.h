@@ -1,19 +1,15 @@
 #pragma once
 
-// The logic of the main window frmVelmo: every handler and every fnc operation
-// of the window that reads or writes the record of the run. The Qt window only
-// translates its events into these calls; tests drive them directly.
-//
-// Where each part lives:
-//   Inicio.cpp        start-up, the new-question reset, menus, soul search, status line
-//   Peticion.cpp      the petition box and the hidden answer
-//   Pregunta.cpp      the question box, the checks, the reveal and the suspense ticks
-//   Generalizar.cpp   normalisation of the question
-//   Detectores.cpp    the specific and the frequent-question detectors
-//   Respondedores.cpp the fallback replies
-//   Frecuentes.cpp    the frequent-topic replies (the table of codes)
-//   Dialogos.cpp      the offer dialogs, the code-807 group, suspense and statistics
+// The logic of the main window frmVelmo: its handlers and the operations that
+// read and write the record of the run. Velmo wires the parts together (the
+// petition capture, the soul search, the detectors, the replies) and runs the
+// question's road: start-up and reset, submission, reveal and suspense. The
+// Qt window only turns its events into these calls; tests make them directly.
 
+#include "answer/BuscadorDeAlmas.h"
+#include "answer/CapturaPeticion.h"
+#include "answer/RespuestasDeRespaldo.h"
+#include "answer/RespuestasFrecuentes.h"
 #include "platform/Plataforma.h"
 #include "state/EstadoSesion.h"
 #include "util/Aleatorio.h"
@@ -26,9 +22,14 @@ namespace auguron {
 class Velmo {
 public:
     Velmo(Plataforma& plataforma, FuenteAleatoria& azar);
+    Velmo(const Velmo&) = delete;
+    Velmo& operator=(const Velmo&) = delete;
 
     EstadoSesion& estado() { return m_estado; }
     const EstadoSesion& estado() const { return m_estado; }
+    BuscadorDeAlmas& almas() { return m_almas; }
+    CapturaPeticion& captura() { return m_captura; }
+    RespuestasFrecuentes& frecuentes() { return m_frecuentes; }
 
     // Read access for the statistics window.
     Entero cantPregTruco() const { return m_estado.CantPregTruco; }
@@ -48,78 +49,45 @@ public:
     // Main window handlers.
     void mnuNuevaPregunta_Click() { fncInicializar(); }
     void cmdNuevaPregunta_Click() { fncInicializar(); }
-    void mnuSalir_Click();
-    void cmdSalir_Click();
+    void mnuSalir_Click() { m_plataforma.cerrarVentanaPrincipal(); }
+    void cmdSalir_Click() { m_plataforma.cerrarTodas(); }
     void mnuVerImagen_Click();
+    void mnuLeerOracion_Click() { m_almas.mnuLeerOracion_Click(); }
     void tmrFocus_Timer();
+    void tmrMensaje_Timer() { m_almas.tmrMensaje_Timer(); }
+    // The statistics window closed: "Nueva Pregunta" is the user's again, and
+    // has the focus when the window closed through its button (or Escape).
+    void estadisticasCerradas(bool conAceptar);
 
-    // Soul search and status messages.
-    void fncSeleccionarAlma();
-    void tmrMensaje_Timer();
-    void mnuLeerOracion_Click();
-
-    // Petition box and hidden answer. `k` is the Windows-1252 code of the key
-    // (8 is Backspace); the handler may replace it before the box takes it.
+    // Petition box: `k` is the Windows-1252 code of the key (8 is Backspace);
+    // the handler may replace it before the box takes it.
     void txtPeticion_KeyPress(int& k);
-    void fncDetectarRespuesta();
 
-    // Question box, submission, reveal and suspense.
-    void txtPregunta_KeyPress(int& k);
+    // Question box: the key, the box's text before it, and the petition's.
+    // "?" submits the question and reveals the answer.
+    void txtPregunta_KeyPress(int& k, std::string_view pregunta, std::string_view peticion);
     void tmrSuspenso_Timer();
     // The last step of a submission: shows the answer that Respuesta holds
     // behind the label, locks both boxes and parks the focus.
     void revelar();
 
-    // Normalisation and detectors (the detectors read only their argument).
+    // Normalises the question (left in `Cadena`, plain) and returns it
+    // enciphered for the detectors; sets CantPalabras, raises MaxConsonantes.
     std::string fncGeneralizar(std::string& Cadena);
-    static Entero fncDetectarPreguntaPuntual(const std::string& Pregunta);
-    static Entero fncDetectarPreguntaFrecuente(const std::string& Pregunta);
-
-    // fncGeneralizar keeps "¿" and "¡" glued to the first word, which would
-    // hide it from a whole-word keyword; the keyword tests read them as blanks.
-    static std::string fncPreguntaBuscable(std::string PreguntaGeneral);
-    // A specific question first, then a frequent topic; 0 for none.
-    static Entero fncClasificarPregunta(const std::string& PreguntaBuscable);
-
-    // Responders: each leaves its reply, enciphered, in Respuesta.
-    void fncResponderPreguntaOrdinaria();
-    void fncResponderPeticionIncoherente();
-    void fncResponderPreguntaIncoherente();
-    void fncResponderPetYPregIncoherente();
-    void fncResponderPreguntaFrecuente(Entero TemaPregunta);
-    void fncResponderObviedad();
-    void fncResponderTemaRepetido();
 
 private:
-    Entero azar(int Intervalo) { return m_azar.fncNroAleatorio(Intervalo); }
     void detenerFoco();
     void rutaOculta();
-    void rutaAnalisis();
-
-    // Handlers of the frequent-question table, one per kind of row.
-    bool responderTema(Entero tema);
-    void responderDigitoDelDia();
-    void responderNumerosDeLaSemana();
-    void responderHora();
-    void responderFecha();
-    void responderOfrecimiento();
-    void responderGrupo807();
-    void responderTema10006();
-    void responderEstadisticas();
+    void rutaAnalisis(std::string_view pregunta, std::string_view peticion);
 
     Plataforma& m_plataforma;
     FuenteAleatoria& m_azar;
     EstadoSesion m_estado;
+    CapturaPeticion m_captura{m_estado};
+    BuscadorDeAlmas m_almas{m_estado, m_plataforma, m_azar};
+    RespuestasDeRespaldo m_respaldo{m_estado, m_azar};
+    RespuestasFrecuentes m_frecuentes{m_estado, m_plataforma, m_azar, m_respaldo};
     Entero m_temaDetectado = 0;
 };
-
-// Codes below 32 other than Backspace (Enter, Escape, Ctrl with a letter):
-// both key handlers ignore them and set the code to 0, which no box inserts.
-bool esControl(int k);
-
-// Applies a key to a one-line text box whose caret stays at the end: code 8
-// deletes the last character; other codes below 32 and 127 insert nothing;
-// every other code is appended. Shared by the real boxes and the tests.
-void aplicarTecla(std::string& caja, int k);
 
 } // namespace auguron

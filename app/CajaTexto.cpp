@@ -1,6 +1,6 @@
 #include "app/CajaTexto.h"
 
-#include "answer/Velmo.h"
+#include "answer/CapturaPeticion.h"
 #include "platform/qt/Ansi1252.h"
 
 #include <QAction>
@@ -22,6 +22,12 @@ CajaTexto::CajaTexto(QWidget* parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setDragEnabled(false);
+    // Text set from outside (the reset empties the boxes) is taken in as it comes.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!m_tecleando) {
+            m_texto = ansi1252::deQString(t);
+        }
+    });
 }
 
 bool CajaTexto::esAtajoDeVentana(const QKeyEvent* e) const {
@@ -72,7 +78,7 @@ std::vector<int> codigosDeTecla(const QKeyEvent* e) {
     if ((alt && !ctrl) || (mods & Qt::MetaModifier)) {
         return {};
     }
-    return ansi1252::codigosTecleados(e->text()).codigos;
+    return ansi1252::codigosTecleados(e->text());
 }
 
 } // namespace
@@ -108,7 +114,7 @@ void CajaTexto::keyPressEvent(QKeyEvent* e) {
 void CajaTexto::inputMethodEvent(QInputMethodEvent* e) {
     // Only committed text counts, character by character; the preedit is not
     // shown, so nothing half-composed ever sits in the box.
-    teclearCodigos(ansi1252::codigosTecleados(e->commitString()).codigos);
+    teclearCodigos(ansi1252::codigosTecleados(e->commitString()));
     e->accept();
 }
 
@@ -129,16 +135,21 @@ void CajaTexto::teclear(int codigo) {
     QPointer<CajaTexto> yo(this);
     int k = codigo;
     if (alTeclear) {
-        alTeclear(k);
+        alTeclear(k, std::string(m_texto));
     }
     if (!yo) {
         return;
     }
     // Applied even if the handler has just disabled the box: the "?" that
     // submits a question is still shown.
-    std::string caja = ansi1252::deQString(text());
-    aplicarTecla(caja, k);
-    setText(ansi1252::aQString(caja));
+    aplicarTecla(m_texto, k);
+    // A full box takes no more (each Windows-1252 code is one character).
+    if (static_cast<int>(m_texto.size()) > maxLength()) {
+        m_texto.resize(static_cast<std::size_t>(maxLength()));
+    }
+    m_tecleando = true;
+    setText(ansi1252::aQString(m_texto));
+    m_tecleando = false;
     alFinal();
 }
 

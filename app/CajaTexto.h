@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace auguron {
@@ -18,8 +19,13 @@ class CajaTexto : public QLineEdit {
 public:
     explicit CajaTexto(QWidget* parent = nullptr);
 
-    // The key handler: receives the Windows-1252 code by reference.
-    std::function<void(int&)> alTeclear;
+    // The key handler: the Windows-1252 code by reference, and the box's text
+    // before the key.
+    std::function<void(int& k, const std::string& texto)> alTeclear;
+
+    // The text as the logic sees it, in Windows-1252, kept beside the
+    // widget's so that a key costs no conversion of the whole text.
+    const std::string& textoAnsi() const { return m_texto; }
 
     // Feeds one character code through the handler and applies it to the box,
     // as a key press does.
@@ -41,6 +47,9 @@ private:
     bool esAtajoDeVentana(const QKeyEvent* e) const;
     void teclearCodigos(const std::vector<int>& codigos);
     void alFinal();
+
+    std::string m_texto;
+    bool m_tecleando = false;
 };
 
 } // namespace auguron

@@ -2,6 +2,7 @@
 
 #include "answer/Velmo.h"
 #include "app/CajaTexto.h"
+#include "platform/qt/Ansi1252.h"
 #include "platform/qt/Estilo.h"
 #include "platform/qt/PlataformaQt.h"
 #include "util/Aleatorio.h"
@@ -119,10 +120,10 @@ void frmVelmo::crearControles() {
 
     encajar(m_lblPeticion, {m_lblPeticion->text()});
     encajar(m_lblPregunta, {m_lblPregunta->text()});
-    encajar(m_lblInfo, {QString::fromLatin1(kBuscandoVagulantes.data(), kBuscandoVagulantes.size()),
-                        QStringLiteral("Conectando Vagulantes...")});
+    encajar(m_lblInfo,
+            {ansi1252::aQString(textos::kBuscandoVagulantes), ansi1252::aQString(textos::kConectandoVagulantes)});
     // The whole long petition must show in its box.
-    encajar(m_txtPeticion, {QString::fromLatin1(kFrasePeticion.data(), kFrasePeticion.size()) + u':'});
+    encajar(m_txtPeticion, {ansi1252::aQString(textos::kFrasePeticion) + u':'});
 
     m_pctLogo = new QLabel(fondo);
     m_pctLogo->setObjectName(QStringLiteral("pctLogo"));
@@ -147,8 +148,12 @@ void frmVelmo::crearControles() {
     QWidget::setTabOrder(m_cmdNuevaPregunta, m_cmdSalir);
     m_txtPeticion->setFocus(Qt::OtherFocusReason);
 
-    m_txtPeticion->alTeclear = [this](int& k) { m_velmo->txtPeticion_KeyPress(k); };
-    m_txtPregunta->alTeclear = [this](int& k) { m_velmo->txtPregunta_KeyPress(k); };
+    // Each box hands the logic its key and its text; the question's key also
+    // carries the petition, which the question's check reads.
+    m_txtPeticion->alTeclear = [this](int& k, const std::string&) { m_velmo->txtPeticion_KeyPress(k); };
+    m_txtPregunta->alTeclear = [this](int& k, const std::string& pregunta) {
+        m_velmo->txtPregunta_KeyPress(k, pregunta, m_txtPeticion->textoAnsi());
+    };
     connect(m_cmdNuevaPregunta, &QPushButton::clicked, this, [this] { m_velmo->cmdNuevaPregunta_Click(); });
     connect(m_cmdSalir, &QPushButton::clicked, this, [this] { m_velmo->cmdSalir_Click(); });
 }
@@ -165,23 +170,22 @@ void frmVelmo::crearMenus() {
 
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
     archivo->setObjectName(QStringLiteral("mnuArchivo"));
-    m_mnuNuevaPregunta = accion(archivo, "mnuNuevaPregunta", QStringLiteral("Nueva Pregunta"),
-                                QKeySequence(Qt::Key_F2), [this] { m_velmo->mnuNuevaPregunta_Click(); });
-    m_mnuLeerOracion = accion(archivo, "mnuLeerOracion", QStringLiteral("Leer Oración"),
-                              QKeySequence(Qt::Key_F3), [this] { m_velmo->mnuLeerOracion_Click(); });
-    m_mnuVerImagen = accion(archivo, "mnuVerImagen", QStringLiteral("Ver Imagen"), QKeySequence(Qt::Key_F4),
+    accion(archivo, "mnuNuevaPregunta", QStringLiteral("Nueva Pregunta"), QKeySequence(Qt::Key_F2),
+           [this] { m_velmo->mnuNuevaPregunta_Click(); });
+    accion(archivo, "mnuLeerOracion", QStringLiteral("Leer Oración"), QKeySequence(Qt::Key_F3),
+           [this] { m_velmo->mnuLeerOracion_Click(); });
+    // Its caption is the logic's from here on.
+    m_mnuVerImagen = accion(archivo, "mnuVerImagen", QString(), QKeySequence(Qt::Key_F4),
                             [this] { m_velmo->mnuVerImagen_Click(); });
     archivo->addSeparator()->setObjectName(QStringLiteral("mnuSeparador1"));
-    m_mnuSalir = accion(archivo, "mnuSalir", QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_X),
-                        [this] { m_velmo->mnuSalir_Click(); });
+    accion(archivo, "mnuSalir", QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_X),
+           [this] { m_velmo->mnuSalir_Click(); });
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("mnuAyuda"));
-    m_mnuTemas = accion(ayuda, "mnuTemas", QStringLiteral("Temas de Ayuda"), QKeySequence(Qt::Key_F1),
-                        [] { mostrarTemas(); });
+    accion(ayuda, "mnuTemas", QStringLiteral("Temas de Ayuda"), QKeySequence(Qt::Key_F1), [] { mostrarTemas(); });
     ayuda->addSeparator()->setObjectName(QStringLiteral("mnuSeparador2"));
-    m_mnuAcerca = accion(ayuda, "mnuAcerca", QStringLiteral("Acerca de Auguron"), QKeySequence(),
-                         [] { mostrarAcerca(); });
+    accion(ayuda, "mnuAcerca", QStringLiteral("Acerca de Auguron"), QKeySequence(), [] { mostrarAcerca(); });
 }
 
 void frmVelmo::crearTemporizadores() {
@@ -235,13 +239,11 @@ void frmVelmo::abrirEstadisticas() {
         if (!yo) {
             return;
         }
-        // However it closes, the new-question button must not stay disabled;
-        // through its button, the focus comes back to it as well.
-        yo->m_cmdNuevaPregunta->setEnabled(true);
+        // Through its button the focus comes back here, to "Nueva Pregunta".
         if (conAceptar && yo->isVisible()) {
             yo->activateWindow();
-            yo->m_cmdNuevaPregunta->setFocus(Qt::OtherFocusReason);
         }
+        yo->m_velmo->estadisticasCerradas(conAceptar);
     });
 }
 

@@ -12,7 +12,6 @@
 
 class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QTimer;
 
@@ -63,12 +62,7 @@ private:
     QLabel* m_lblInfo = nullptr;
     QLabel* m_pctLogo = nullptr;
 
-    QAction* m_mnuNuevaPregunta = nullptr;
-    QAction* m_mnuLeerOracion = nullptr;
     QAction* m_mnuVerImagen = nullptr;
-    QAction* m_mnuSalir = nullptr;
-    QAction* m_mnuTemas = nullptr;
-    QAction* m_mnuAcerca = nullptr;
 
     QTimer* m_tmrFocus = nullptr;
     QTimer* m_tmrSuspenso = nullptr;

@@ -2,10 +2,13 @@
 
 // What the logic asks of the outside world. The program answers with Qt
 // (PlataformaQt); tests answer with a scripted stand-in. This header uses the
-// standard library only, so the logic library can include it.
+// standard library and the logic's plain texts only, so the logic library
+// can include it.
 //
 // Every text that crosses this interface is Windows-1252 bytes; a line break
 // inside a message-box text is the single character 13.
+
+#include "texts/TextosPlanos.h"
 
 #include <array>
 #include <chrono>
@@ -31,9 +34,6 @@ enum class Control {
 
 enum class Temporizador { tmrMensaje, tmrSuspenso, tmrFocus };
 
-// The first status message, also the status line's caption as the window opens.
-inline constexpr std::string_view kBuscandoVagulantes = "Buscando Vagulantes...";
-
 // The main window as it opens, before the load runs: read by the real window
 // and by the scripted stand-in alike. A box's background is either the system
 // window colour or the window's grey.
@@ -48,11 +48,11 @@ inline constexpr std::array<ControlInicial, 8> kControlesIniciales{{
     {Control::txtPeticion, ""},
     {Control::txtPregunta, "", false, true, false},
     {Control::lblRespuesta, ""},
-    {Control::lblInfo, kBuscandoVagulantes},
+    {Control::lblInfo, textos::kBuscandoVagulantes},
     {Control::cmdFocus, ""},
-    {Control::cmdNuevaPregunta, "&Nueva Pregunta"},
+    {Control::cmdNuevaPregunta, textos::kNuevaPregunta},
     {Control::pctLogo, "", true, false},
-    {Control::mnuVerImagen, "Ver Imagen"},
+    {Control::mnuVerImagen, textos::kVerImagen},
 }};
 
 // Timers tick only while enabled with an interval above 0; all start without

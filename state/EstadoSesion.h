@@ -7,12 +7,8 @@
 #include "util/Entero.h"
 
 #include <string>
-#include <string_view>
 
 namespace auguron {
-
-inline constexpr std::string_view kFrasePeticion = "Velmo, favor de responder esta pregunta";
-static_assert(kFrasePeticion.size() == 39);
 
 struct EstadoSesion {
     Entero CantPregTruco = 0;

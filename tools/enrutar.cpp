@@ -8,7 +8,7 @@
 // Each answer line is the code, a tab and the answer label, UTF-8. The
 // questions are asked one after another in one run, as a user would.
 
-#include "platform/guion/Consulta.h"
+#include "tools/Consulta.h"
 #include "util/Ansi.h"
 
 #include <charconv>

@@ -27,11 +27,11 @@ frmAcerca::frmAcerca()
     // Escape closes it too, as it closes dialogs.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 
-    auto* Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips(360, 300, 1000, 1000));
-    Picture1->setAlignment(Qt::AlignCenter);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/imagenes/logo.jpg")));
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Picture1"));
+    logo->setGeometry(twips(360, 300, 1000, 1000));
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setPixmap(QPixmap(QStringLiteral(":/imagenes/logo.jpg")));
 
     // The system this build runs on, not the one the program was first written for.
     etiqueta(
@@ -46,19 +46,19 @@ frmAcerca::frmAcerca()
              twips(1380, 1080, 4035, 255), Normal, Qt::AlignHCenter);
 
     // An etched frame without caption; the controls inside are placed from its corner.
-    auto* Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setGeometry(twips(360, 1440, 5055, 1485));
+    auto* marco = new QFrame(this);
+    marco->setObjectName(QStringLiteral("Frame1"));
+    marco->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    marco->setGeometry(twips(360, 1440, 5055, 1485));
 
-    etiqueta(Frame1, "Label6", kFabricante, twips(120, 240, 4155, 255), Negrita);
-    etiqueta(Frame1, "Label7", QStringLiteral("Diseño y programación:"), twips(120, 540, 1755, 255),
+    etiqueta(marco, "Label6", kFabricante, twips(120, 240, 4155, 255), Negrita);
+    etiqueta(marco, "Label7", QStringLiteral("Diseño y programación:"), twips(120, 540, 1755, 255),
              Subrayada);
-    etiqueta(Frame1, "Label4", kDisenador, twips(120, 750, 1695, 255));
-    cajaCorreo(Frame1, "txtMail1", twips(2430, 750, 2325, 285), kCorreoDisenador, kGris);
-    etiqueta(Frame1, "Label9", QStringLiteral("Dudas, consultas, sugerencias:"), twips(120, 1050, 2295, 255),
+    etiqueta(marco, "Label4", kDisenador, twips(120, 750, 1695, 255));
+    cajaCorreo(marco, "txtMail1", twips(2430, 750, 2325, 285), kCorreoDisenador, kGris);
+    etiqueta(marco, "Label9", QStringLiteral("Dudas, consultas, sugerencias:"), twips(120, 1050, 2295, 255),
              Subrayada);
-    cajaCorreo(Frame1, "txtMail2", twips(2430, 1050, 2355, 285), kCorreoContacto, kGris);
+    cajaCorreo(marco, "txtMail2", twips(2430, 1050, 2355, 285), kCorreoContacto, kGris);
 
     etiqueta(this, "Label8", kIdeaOriginal, twips(360, 3180, 2175, 255));
 

@@ -2,7 +2,7 @@
 
 #include "platform/qt/Ansi1252.h"
 #include "platform/qt/Estilo.h"
-#include "texts/Estadisticas.h"
+#include "texts/TextosEstadisticas.h"
 #include "util/Cifrado.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,9 @@
 #include "windows/frmTemas.h"
 
+#include "platform/qt/Ansi1252.h"
 #include "platform/qt/Contacto.h"
 #include "platform/qt/Estilo.h"
+#include "texts/TextosPlanos.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -26,10 +28,11 @@ frmTemas::frmTemas()
     const Fila filas[] = {
         {"Label1", QStringLiteral("¿Cómo hacer la petición?"), twips(240, 240, 2295, 255), Negrita},
         {"Label2", QStringLiteral("La petición puede hacerse escribiendo:"), twips(240, 480, 2895, 255)},
-        {"Label3", QStringLiteral("Velmo, favor de responder esta pregunta:"), twips(3120, 480, 3015, 255),
-         Normal, kAzul},
+        {"Label3", ansi1252::aQString(textos::kFrasePeticion) + u':', twips(3120, 480, 3015, 255), Normal,
+         kAzul},
         {"Label4", QStringLiteral("o de la forma corta:"), twips(240, 720, 1455, 255)},
-        {"Label6", QStringLiteral("Velmo, favor de responder:"), twips(1680, 720, 1935, 255), Normal, kAzul},
+        {"Label6", ansi1252::aQString(textos::kFrasePeticionCorta) + u':', twips(1680, 720, 1935, 255), Normal,
+         kAzul},
         {"Label5",
          QStringLiteral(
              "Tener en cuenta que la petición debe finalizar con el signo \" : \"  (dos puntos), de"),

@@ -35,7 +35,6 @@ void PlataformaGuion::enfocar(Control c) {
         throw std::logic_error("focus moved to a disabled control");
     }
     foco = c;
-    ++enfoques;
 }
 
 std::string PlataformaGuion::fechaLarga(std::chrono::sys_days d) const {

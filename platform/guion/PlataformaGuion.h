@@ -49,9 +49,7 @@ public:
     double segundos = 12 * 3600.0; // time of day
     std::chrono::sys_days dia = std::chrono::sys_days{std::chrono::year{2026} / 12 / 6};
     Control foco = Control::txtPeticion;
-    int enfoques = 0; // focus moves asked for
     bool principalCerrada = false;
-    bool todasCerradas = false;
     int estadisticasMostradas = 0;
     std::function<void()> alMostrar; // runs while a message box is open
     // With no scripted answer left, take a box's first (default) button, as
@@ -72,7 +70,7 @@ public:
     bool temporizadorHabilitado(Temporizador t) const override { return temporizadores.at(t).habilitado; }
     void habilitarTemporizador(Temporizador t, bool si) override { temporizadores[t].habilitado = si; }
     void cerrarVentanaPrincipal() override { principalCerrada = true; }
-    void cerrarTodas() override { todasCerradas = principalCerrada = true; }
+    void cerrarTodas() override { principalCerrada = true; }
     void mostrarEstadisticas() override { ++estadisticasMostradas; }
     double segundosDelDia() const override { return segundos; }
     std::chrono::sys_days hoy() const override { return dia; }

@@ -75,15 +75,13 @@ std::string deQStringLegible(const QString& texto) {
     return r;
 }
 
-Tecleado codigosTecleados(const QString& texto) {
-    Tecleado r;
+std::vector<int> codigosTecleados(const QString& texto) {
+    std::vector<int> r;
     // A key may deliver a letter and a combining accent separately composed;
     // the precomposed form is what the code page holds.
     porCaracter(texto.normalized(QString::NormalizationForm_C), [&r](char32_t u) {
         if (const int k = codigo(u); k >= 0) {
-            r.codigos.push_back(k);
-        } else {
-            r.descartados.push_back(u);
+            r.push_back(k);
         }
     });
     return r;

@@ -22,13 +22,8 @@ std::string deQString(const QString& texto);
 // from the outside world, such as the user's long date, stays readable.
 std::string deQStringLegible(const QString& texto);
 
-// What a typed text gives: the code of each character the code page holds, in
-// order, and the characters it cannot hold (as code points; an unpaired
-// surrogate counts as one of them). The boxes pass on only `codigos`.
-struct Tecleado {
-    std::vector<int> codigos;
-    std::vector<char32_t> descartados;
-};
-Tecleado codigosTecleados(const QString& texto);
+// The code of each typed character the code page holds, in order; the others
+// (and unpaired surrogates) are left out.
+std::vector<int> codigosTecleados(const QString& texto);
 
 } // namespace auguron::ansi1252

@@ -96,8 +96,7 @@ Cifras jugarSesion(std::span<const std::uint8_t> datos, Cifras c) {
         } else if (op == 10 && p.activo(Temporizador::tmrMensaje)) {
             b.v.tmrMensaje_Timer();
         } else if (op == 11 && !p.habilitado(Control::cmdNuevaPregunta)) { // statistics closed
-            p.habilitar(Control::cmdNuevaPregunta, true);
-            p.enfocar(Control::cmdNuevaPregunta);
+            b.v.estadisticasCerradas(v < 8);
         } else if (op == 12) { // the prayer, open for 2v seconds
             p.alMostrar = [&p, v] { p.segundos += 2 * v; };
             b.v.mnuLeerOracion_Click();

@@ -3,10 +3,10 @@
 // A Velmo on the scripted platform, and what the logic tests share.
 
 #include "answer/Velmo.h"
-#include "platform/guion/Consulta.h"
+#include "tools/Consulta.h"
 #include "platform/guion/PlataformaGuion.h"
-#include "texts/Almas.h"
-#include "texts/Frecuentes.h"
+#include "texts/TextosAlmas.h"
+#include "texts/TextosTemas.h"
 #include "util/Ansi.h"
 #include "util/Cifrado.h"
 

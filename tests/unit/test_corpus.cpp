@@ -3,7 +3,8 @@
 // replies, and a row marked "-" must get no topic's reply.
 
 #include "Apoyo.h"
-#include "texts/Claves.h"
+#include "answer/Detectores.h"
+#include "texts/PalabrasClave.h"
 #include "util/Ansi.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ TEST(Claves, CadaUnaLlegaASuCodigo) {
     AzarGuion azar;
     Velmo v(p, azar);
     const auto codigo = [&v](std::string texto) {
-        return Velmo::fncClasificarPregunta(Velmo::fncPreguntaBuscable(v.fncGeneralizar(texto)));
+        return fncClasificarPregunta(fncPreguntaBuscable(v.fncGeneralizar(texto)));
     };
     const std::string prohibidas = prueba::w("ABCDEFGHIJKLMNOPQRSTUVWXYZkÁÉÍÓÚáéíóú¿¡?");
     std::map<std::string, int> claves; // keyword -> the part of the code it must give

@@ -32,7 +32,7 @@ TEST(Arranque, CancelarLaOracionTerminaYAceptarDaLaBienvenida) {
     EXPECT_EQ(p.cajas[2].botones, Botones::Aceptar);
     EXPECT_EQ(p.intervalo(Temporizador::tmrMensaje), 4321);
     const EstadoSesion& e = v.estado();
-    EXPECT_EQ(e.FrasePeticion, kFrasePeticion);
+    EXPECT_EQ(e.FrasePeticion, textos::kFrasePeticion);
     EXPECT_EQ(e.NombreAlma, std::string_view(textos::NombreAlmaPorDefecto));
     EXPECT_EQ(e.PosPeticion, 1);
     EXPECT_EQ(e.CantPregTruco, 0);
@@ -125,7 +125,7 @@ TEST(Almas, CadaTiradaArmaSuEtiqueta) {
     for (const Fila& f : filas) {
         Banco b;
         b.azar.tiradas.assign(f.tiradas.begin(), f.tiradas.end());
-        b.v.fncSeleccionarAlma();
+        b.v.almas().fncSeleccionarAlma();
         EXPECT_EQ(plano(b.e().NombreAlma), plano(f.etiqueta)) << f.tiradas[1 % f.tiradas.size()].valor;
         EXPECT_TRUE(b.azar.tiradas.empty());
         EXPECT_EQ(b.p.intervalo(Temporizador::tmrMensaje), 1234) << "the status line is left alone";
@@ -143,7 +143,7 @@ TEST(Mensajes, LaLineaDeEstadoYElAlmaEncontrada) {
 
     // A soul found now and then (third draw 1) goes straight to "Conectando".
     b.azar.tiradas = {{1, 8}, {24, 31}, {1, 3}, {3800, 3800}};
-    b.v.fncSeleccionarAlma();
+    b.v.almas().fncSeleccionarAlma();
     EXPECT_EQ(b.p.intervalo(Temporizador::tmrMensaje), 3800);
     b.v.tmrMensaje_Timer();
     EXPECT_EQ(b.caja(Control::lblInfo), "Conectando Vagulantes...");

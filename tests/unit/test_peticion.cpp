@@ -14,7 +14,7 @@ using prueba::Banco;
 using prueba::w;
 constexpr auto P = Control::txtPeticion;
 constexpr auto Q = Control::txtPregunta;
-constexpr std::string_view kFrase = kFrasePeticion;
+constexpr std::string_view kFrase = textos::kFrasePeticion;
 
 TEST(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
     struct Fila {
@@ -93,7 +93,7 @@ TEST(Peticion, LaDeteccionQuitaLoQueCoincideConLaFraseCorta) {
           Fila{"xl", "x"}, Fila{"xL", "xL"}, Fila{std::string(25, 'r'), std::string(25, 'r')}}) {
         Banco b;
         b.e().Respuesta = f.captado;
-        b.v.fncDetectarRespuesta();
+        b.v.captura().fncDetectarRespuesta();
         EXPECT_EQ(b.e().Respuesta, f.queda) << f.captado;
     }
 }

@@ -3,7 +3,7 @@
 
 #include "Apoyo.h"
 
-#include "texts/Ordinarias.h"
+#include "texts/TextosRespaldo.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ TEST(Frecuentes, LosCodigosConFilaYLosDemas) {
         for (std::uint64_t semilla = 1; semilla <= 30; ++semilla) {
             Banco b(semilla);
             b.e().NombreAlma = AlmasEnteras[2];
-            b.v.fncResponderPreguntaFrecuente(codigo);
+            b.v.frecuentes().fncResponderPreguntaFrecuente(codigo);
             const EstadoSesion& e = b.e();
             SCOPED_TRACE("code " + std::to_string(codigo) + ", seed " + std::to_string(semilla));
             ASSERT_EQ(e.CantPregFrecuentes - e.CantOtrasPreguntas, 1);
@@ -42,7 +42,7 @@ TEST(Frecuentes, LosCodigosConFilaYLosDemas) {
         Banco b;
         b.e().NombreAlma = AlmasEnteras[2];
         b.azar.poner({12});
-        b.v.fncResponderPreguntaFrecuente(codigo);
+        b.v.frecuentes().fncResponderPreguntaFrecuente(codigo);
         EXPECT_EQ(b.e().CantPregFrecuentes - b.e().CantOtrasPreguntas, -1) << codigo;
         EXPECT_EQ(b.e().NombreAlma, AlmasEnteras[2]) << codigo;
         EXPECT_EQ(b.e().Respuesta, RespuestasOrdinarias[8]) << codigo;
@@ -132,7 +132,7 @@ TEST(Frecuentes, LosTemasQueRecuerdan) {
             for (const int n : p.tiradas) {
                 b.azar.tiradas.push_back({n});
             }
-            b.v.fncResponderPreguntaFrecuente(p.codigo);
+            b.v.frecuentes().fncResponderPreguntaFrecuente(p.codigo);
             EXPECT_EQ(plano(b.e().Respuesta), p.respuesta);
             EXPECT_EQ(b.e().NombreAlma, p.rotulo);
             EXPECT_TRUE(b.p.respuestas.empty() && b.azar.tiradas.empty());
@@ -158,10 +158,10 @@ TEST(Suspenso, CadaEtapaSeLeeComoUnaFrase) {
             b.e().RangoExtraTema807 = 4;
             b.caja(Control::txtPeticion) = "Velmo:";
             tema == 807 ? b.azar.poner({10, v}) : b.azar.poner({v, v});
-            b.v.fncResponderPreguntaFrecuente(tema);
+            b.v.frecuentes().fncResponderPreguntaFrecuente(tema);
             EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), tema == 807 ? 250 : 200);
             const std::string estado =
-                tema == 807 ? plano(Tema807Estados[v]) : std::string(kBuscandoVagulantes);
+                tema == 807 ? plano(Tema807Estados[v]) : std::string(textos::kBuscandoVagulantes);
             EXPECT_EQ(b.caja(Control::lblInfo), estado);
             b.v.revelar();
             const std::string primera = b.mostrada();
@@ -189,12 +189,12 @@ TEST(Suspenso, CadaEtapaSeLeeComoUnaFrase) {
 TEST(Suspenso, ElDe10006SeInterrumpeYTerminaUnaVez) {
     Banco b;
     b.azar.poner({2, 2, 1, 3, 5});
-    b.v.fncResponderPreguntaFrecuente(10006);
+    b.v.frecuentes().fncResponderPreguntaFrecuente(10006);
     EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 200);
     b.v.fncInicializar();
     EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 0);
     for (const std::string_view texto : {Tema10006Primeras[1], Tema10006Finales[2], TemasRepetidos[5]}) {
-        b.v.fncResponderPreguntaFrecuente(10006);
+        b.v.frecuentes().fncResponderPreguntaFrecuente(10006);
         EXPECT_EQ(b.e().Respuesta, texto);
     }
 }

@@ -5,7 +5,7 @@
 
 #include "Apoyo.h"
 
-#include "texts/Ordinarias.h"
+#include "texts/TextosRespaldo.h"
 
 #include <gtest/gtest.h>
 

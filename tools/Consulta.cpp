@@ -1,16 +1,17 @@
-#include "platform/guion/Consulta.h"
+#include "tools/Consulta.h"
 
 namespace auguron {
 
 void teclear(Velmo& velmo, PlataformaGuion& plataforma, Control caja, std::string_view teclas) {
     for (const char t : teclas) {
         int k = static_cast<unsigned char>(t);
+        std::string& texto = plataforma.controles[caja].texto;
         if (caja == Control::txtPeticion) {
             velmo.txtPeticion_KeyPress(k);
         } else {
-            velmo.txtPregunta_KeyPress(k);
+            velmo.txtPregunta_KeyPress(k, std::string(texto), plataforma.controles[Control::txtPeticion].texto);
         }
-        aplicarTecla(plataforma.controles[caja].texto, k);
+        aplicarTecla(texto, k);
     }
 }
 
@@ -26,7 +27,7 @@ Consulta::Consulta(std::uint64_t semilla, std::chrono::sys_days dia, double segu
 Consulta::Respuesta Consulta::preguntar(std::string_view pregunta) {
     if (!m_primera) {
         // The statistics window would have been closed with its button first.
-        m_plataforma.habilitar(Control::cmdNuevaPregunta, true);
+        m_velmo.estadisticasCerradas(true);
         m_velmo.cmdNuevaPregunta_Click();
     }
     m_primera = false;

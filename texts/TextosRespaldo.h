@@ -7,7 +7,7 @@
 // yes/no question as well as a who, when or why. The reveal adds the closing
 // full stop and the capital letter.
 
-#include "texts/Compartidas.h"
+#include "texts/TextosCompartidos.h"
 #include "texts/TextoCifrado.h"
 
 namespace auguron::textos {

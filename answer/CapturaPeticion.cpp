@@ -1,4 +1,6 @@
-#include "answer/Velmo.h"
+#include "answer/CapturaPeticion.h"
+
+#include "texts/TextosPlanos.h"
 #include "util/Ansi.h"
 
 namespace auguron {
@@ -10,8 +12,6 @@ constexpr int kRetroceso = 8;
 constexpr Entero kUltimaPalabra = 32; // first character of "pregunta" in the phrase
 constexpr Entero kFinFrase = 40;      // one past the end of the phrase
 constexpr Entero kLimite = 41;        // below it a full stop counts and a phrase character shows
-constexpr std::string_view kFraseCorta = "Velmo, favor de responder";
-static_assert(kFraseCorta.size() == 25);
 } // namespace
 
 void aplicarTecla(std::string& caja, int k) {
@@ -28,24 +28,20 @@ bool esControl(int k) {
     return k >= 0 && k < 32 && k != kRetroceso;
 }
 
-void Velmo::txtPeticion_KeyPress(int& k) {
+bool CapturaPeticion::tecla(int& k) {
     // Enter, Escape and Ctrl with a letter are no characters: inserted or
     // captured they would show as boxes in the revealed answer, and move the
     // shown phrase one letter ahead of the box.
     if (esControl(k)) {
         k = 0;
-        return;
+        return false;
     }
     EstadoSesion& e = m_estado;
     if (e.PosPeticion == 1) {
         k = ansi::mayuscula(k);
     }
-
     if (k == kDosPuntos) {
-        m_plataforma.fondoSistema(Control::txtPregunta, true);
-        m_plataforma.habilitar(Control::txtPregunta, true);
-        m_plataforma.enfocar(Control::txtPregunta);
-        return;
+        return true;
     }
 
     if (k == kRetroceso) {
@@ -63,7 +59,7 @@ void Velmo::txtPeticion_KeyPress(int& k) {
                 e.EnRetroceso = false;
             }
         }
-        return;
+        return false;
     }
 
     // The tests of the capture step look at the position the key arrived at.
@@ -74,7 +70,7 @@ void Velmo::txtPeticion_KeyPress(int& k) {
     const bool captura = e.EstadoTruco == 1 || (k == kPunto && e.EstadoTruco == 2);
     if (!captura) {
         sumar(e.PosPeticion, 1);
-        return;
+        return false;
     }
 
     if (k != kPunto) {
@@ -100,16 +96,16 @@ void Velmo::txtPeticion_KeyPress(int& k) {
         }
         sumar(e.PosPeticion, 1);
     }
+    return false;
 }
 
-void Velmo::fncDetectarRespuesta() {
-    // Strips from the end of the hidden text every character that equals the
-    // character of the short petition shown in its place, assuming the
-    // capture was opened by the very first key.
+void CapturaPeticion::fncDetectarRespuesta() {
+    // The i-th captured character was shown at position i + 1 of the phrase.
+    constexpr std::string_view corta = textos::kFrasePeticionCorta;
     std::string& r = m_estado.Respuesta;
     while (!r.empty()) {
         const std::size_t i = r.size();
-        if (i < kFraseCorta.size() && r[i - 1] == kFraseCorta[i]) {
+        if (i < corta.size() && r[i - 1] == corta[i]) {
             r.pop_back();
         } else {
             break;

@@ -1,6 +1,8 @@
-#include "answer/Velmo.h"
+#include "answer/Normalizacion.h"
+
 #include "util/Ansi.h"
-#include "util/Cifrado.h"
+
+#include <algorithm>
 
 namespace auguron {
 
@@ -53,12 +55,12 @@ constexpr unsigned char sinAcento(unsigned char c) {
 }
 } // namespace
 
-std::string Velmo::fncGeneralizar(std::string& Cadena) {
-    m_estado.CantPalabras = 1;
-
-    std::string texto;
-    texto.reserve(Cadena.size() + 8);
-    for (const char c : ansi::enMinusculas(Cadena)) {
+PreguntaNormalizada normalizar(std::string_view pregunta) {
+    PreguntaNormalizada r;
+    std::string& texto = r.texto;
+    texto.reserve(pregunta.size() + 8);
+    texto += ' ';
+    for (const char c : ansi::enMinusculas(pregunta)) {
         if (c == 'k') {
             texto += "qu";
         } else {
@@ -66,26 +68,25 @@ std::string Velmo::fncGeneralizar(std::string& Cadena) {
         }
     }
 
+    // An accented vowel ends a run like any vowel: the accent goes after the test.
     Entero racha = 0;
-    for (char& c : texto) {
+    for (std::size_t i = 1; i < texto.size(); ++i) {
+        char& c = texto[i];
         const auto u = static_cast<unsigned char>(c);
         if (esConsonante(u)) {
             sumar(racha, 1);
         } else {
             racha = 0;
         }
-        if (racha > m_estado.MaxConsonantes) {
-            m_estado.MaxConsonantes = racha;
-        }
+        r.consonantes = std::max(r.consonantes, racha);
         if (c == ' ') {
-            sumar(m_estado.CantPalabras, 1);
+            sumar(r.palabras, 1);
         } else {
             c = static_cast<char>(sinAcento(u));
         }
     }
-
-    Cadena = " " + texto + " ";
-    return fncCodificar(Cadena);
+    texto += ' ';
+    return r;
 }
 
 } // namespace auguron

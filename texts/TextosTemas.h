@@ -6,7 +6,7 @@
 // of questions in tests/datos shows which). Replies end without their full stop
 // (the reveal adds it) and read well behind any soul label.
 
-#include "texts/Compartidas.h"
+#include "texts/TextosCompartidos.h"
 #include "texts/TextoCifrado.h"
 
 namespace auguron::textos {

@@ -1,9 +1,9 @@
 #pragma once
 
-// A user at the scripted platform: one run with a seeded random source on a
-// fixed day and time, asking question after question behind the short correct
-// petition, Enter on every message box. The routing tool and the corpus of
-// questions both ask through it, so they see what the program would show.
+// Whole sessions of the logic without a window, for the corpus test and the
+// routing tool, so both see what the program would show: one run with a
+// seeded random source on a fixed day and time, asking question after
+// question behind the short correct petition, Enter on every message box.
 
 #include "answer/Velmo.h"
 #include "platform/guion/PlataformaGuion.h"

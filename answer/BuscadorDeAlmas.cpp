@@ -1,0 +1,103 @@
+#include "answer/BuscadorDeAlmas.h"
+
+#include "texts/TextosAlmas.h"
+#include "texts/TextosPlanos.h"
+
+#include <cmath>
+#include <string>
+
+namespace auguron {
+
+using namespace textos;
+
+namespace {
+constexpr auto kOracionMenu = plano(u8"Tomarse de manos y repetir al unísono:\r"
+                                    u8"Laudate omnes gentes laudate, Magnificat en secula\r"
+                                    u8"Et anima mea laudate, Magnificat en secula");
+
+// The found soul's message comes up to 3.8 s after the reset, the prayer's
+// up to 3 s after it; the next steps keep up to 5 s between them.
+constexpr int kPeriodoMensajesMs = 5000;
+constexpr int kPeriodoAlmaMs = 3800;
+constexpr int kPeriodoOracionMs = 3000;
+} // namespace
+
+void BuscadorDeAlmas::fncSeleccionarAlma() {
+    if (azar(8) != 1) {
+        m_estado.NombreAlma = NombreAlmaPorDefecto;
+        return;
+    }
+    const int s = azar(31);
+    if (s <= 15) {
+        const int medio = azar(AlmaMedios.size());
+        const int final = azar(AlmaFinales.size());
+        m_estado.NombreAlma =
+            std::string(AlmaInicio) + std::string(AlmaMedios[medio]) + std::string(AlmaFinales[final]);
+    } else if (s <= 20) {
+        const int primero = azar(Alma2Primeros.size());
+        const int final = azar(Alma2Finales.size());
+        m_estado.NombreAlma = std::string(Alma2Primeros[primero]) + std::string(Alma2Finales[final]);
+    } else if (s <= 23) {
+        m_estado.NombreAlma =
+            std::string(Alma3Primeros[azar(Alma3Primeros.size())]) + std::string(Alma3Final);
+    } else if (s <= 26) {
+        m_estado.NombreAlma = AlmasEnteras[1];
+    } else if (s <= 28) {
+        m_estado.NombreAlma = AlmasEnteras[2];
+    } else if (s <= 30) {
+        m_estado.NombreAlma = AlmasEnteras[3];
+    } else {
+        m_estado.NombreAlma = AlmasEnteras[4];
+    }
+    if (azar(3) == 1) {
+        // The status line then goes straight to its second message.
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoAlmaMs));
+        m_estado.PasoMensaje = 1;
+    }
+}
+
+void BuscadorDeAlmas::tmrMensaje_Timer() {
+    sumar(m_estado.PasoMensaje, 1);
+    if (m_estado.PasoMensaje == 1) {
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoMensajesMs));
+    }
+    switch (m_estado.PasoMensaje) {
+    case 1:
+        m_plataforma.fijarTexto(Control::lblInfo, kBuscandoVagulantes);
+        break;
+    case 2:
+        m_plataforma.fijarTexto(Control::lblInfo, kConectandoVagulantes);
+        break;
+    case 3:
+        m_plataforma.fijarTexto(Control::lblInfo, "");
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void BuscadorDeAlmas::mnuLeerOracion_Click() {
+    // The clock is read in whole seconds, so the time open can differ by one
+    // from the time the box really stayed open; across midnight it is negative.
+    const auto antes = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
+    if (m_plataforma.mensaje(kOracionMenu, kTituloOracion, Botones::AceptarCancelar) != Boton::Aceptar) {
+        return;
+    }
+    const auto despues = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
+    const long abierta = despues - antes;
+    int umbral = 0; // the draw of 4 starts the messages when it is at most this
+    if (abierta >= 21) {
+        umbral = 3;
+    } else if (abierta >= 14) {
+        umbral = 2;
+    } else if (abierta >= 10) {
+        umbral = 1;
+    }
+    if (umbral > 0 && azar(4) <= umbral) {
+        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoOracionMs));
+        m_estado.PasoMensaje = 0;
+    }
+}
+
+} // namespace auguron

@@ -1,0 +1,383 @@
+#include "answer/RespuestasFrecuentes.h"
+
+#include "answer/Temas.h"
+#include "texts/TextosAlmas.h"
+#include "texts/TextosPlanos.h"
+#include "texts/TextosTemas.h"
+#include "util/Cifrado.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <string>
+
+namespace auguron {
+
+using namespace textos;
+
+namespace {
+
+// Counted topics get their own replies this many times, then only the
+// repeated-topic reply.
+constexpr Entero kVecesAntesDeCansarse = 3;
+
+// The offer dialogs close for the run at this many visits.
+constexpr Entero kFuturoCerrado = 25;
+constexpr int kPuntoCada10006Ms = 200; // the suspense's dots, one every so often
+constexpr int kPuntoCada807Ms = 250;
+
+constexpr auto kConsulta = plano(u8"Velmo pregunta:\r¿Realmente deseas una respuesta?");
+constexpr auto kOfrecimiento = plano(u8"Velmo ofrece: Si quieres una respuesta debes venderle\r"
+                                     u8"el alma al Diablo. ¿Deseas entregar tu alma a Satán?");
+constexpr auto kOracion = plano(u8"        Lee en voz alta la siguiente oración:        \r"
+                                u8"               Et ánima mea non requiem,\r"
+                                u8"                  sae córpore, sae crucis.\r"
+                                u8"                     Emoc al es olbaid le.");
+
+// A topic answered by one draw over its list. `obvias` more draw values call
+// fncResponderObviedad instead, before the list's values or after them.
+struct FilaSimple {
+    std::array<Entero, 3> codigos; // unused places are 0
+    Lista textos;
+    int obvias = 0;
+    bool obviasPrimero = false;
+};
+
+constexpr std::array<FilaSimple, 20> kFilasSimples{{
+    {{101}, lista<Tema101>},
+    {{1202}, lista<Tema1202>},
+    {{1002}, lista<Tema1002>},
+    {{104}, lista<Tema104>},
+    {{7, 307, 607}, lista<Tema7>},
+    {{6608}, Lista{Tema6608}},
+    {{509}, lista<Tema509>, 2, true},
+    {{110}, lista<Tema110>},
+    {{711}, lista<Tema711>},
+    {{413, 4413}, lista<Tema413>},
+    {{14, 314}, lista<Tema14>},
+    {{15, 315}, lista<Tema15>},
+    {{1300}, lista<Tema1300>},
+    {{5300}, lista<Tema5300>},
+    {{5500}, lista<Tema5500>},
+    {{tema::Espiritu}, lista<Tema10003>, 2},
+    {{tema::Hijos}, lista<Tema10004>},
+    {{tema::EdadEspiritu}, lista<Tema10005>},
+    {{tema::Acertijo}, lista<Tema10008>, 3},
+    {{tema::ElUsuario}, lista<Tema10009>, 3},
+}};
+
+const FilaSimple* filaSimple(Entero tema) {
+    for (const FilaSimple& f : kFilasSimples) {
+        if (std::find(f.codigos.begin(), f.codigos.end(), tema) != f.codigos.end()) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+// The digit of the day and the numbers of the week: each number comes from
+// the one before.
+int siguienteNumero(int anterior, int modulo) {
+    return ((anterior * 17 + 15) % 256) % modulo;
+}
+
+// A number joined to a stored reply: a blank and its digits, enciphered.
+std::string numeroCifrado(int n) {
+    std::string r(1, ' ');
+    r += std::to_string(n);
+    return fncCodificar(r);
+}
+
+} // namespace
+
+void RespuestasFrecuentes::fncResponderPreguntaFrecuente(Entero TemaPregunta) {
+    sumar(m_estado.CantPregFrecuentes, 1);
+    std::string recordada = m_estado.NombreAlma;
+    m_estado.NombreAlma = NombreAlmaPorDefecto;
+    if (!responderTema(TemaPregunta)) {
+        // A code with no reply of its own is answered as an ordinary question.
+        sumar(m_estado.CantPregFrecuentes, -1);
+        m_estado.NombreAlma = std::move(recordada);
+        m_respaldo.fncResponderPreguntaOrdinaria();
+    }
+}
+
+void RespuestasFrecuentes::fncResponderObviedad() {
+    m_estado.Respuesta = Obviedades[azar(Obviedades.size())];
+}
+
+void RespuestasFrecuentes::fncResponderTemaRepetido() {
+    m_estado.Respuesta = TemasRepetidos[azar(TemasRepetidos.size())];
+}
+
+bool RespuestasFrecuentes::responderTema(Entero tema) {
+    if (const FilaSimple* fila = filaSimple(tema)) {
+        const int cuantos = fila->textos.size();
+        if (cuantos == 1 && fila->obvias == 0) {
+            m_estado.Respuesta = fila->textos[1];
+            return true;
+        }
+        const int n = azar(cuantos + fila->obvias) - (fila->obviasPrimero ? fila->obvias : 0);
+        if (n >= 1 && n <= cuantos) {
+            m_estado.Respuesta = fila->textos[n];
+        } else {
+            fncResponderObviedad();
+        }
+        return true;
+    }
+    switch (tema) {
+    case tema::Nota:
+    case tema::CuantasNotas:
+        m_estado.Respuesta = Tema5016Bases[azar(Tema5016Bases.size())];
+        m_estado.Respuesta += Tema5016Finales[azar(Tema5016Finales.size())];
+        break;
+    case tema::Trabajo:
+    case tema::Boda:
+    case tema::BodaCasarse:
+    case tema::BodaFecha:
+        responderContado(tema);
+        break;
+    case tema::SuerteDelDia:
+        responderDigitoDelDia();
+        break;
+    case tema::NumerosDeLaSemana:
+        responderNumerosDeLaSemana();
+        break;
+    case tema::Hora:
+        responderHora();
+        break;
+    case tema::Fecha:
+        responderFecha();
+        break;
+    case tema::Futuro:
+    case tema::FuturoProximo:
+        responderOfrecimiento();
+        break;
+    case tema::Quien:
+    case tema::QuienConDinero:
+    case tema::QuienEsConDinero:
+    case tema::QuienDeLaFamilia:
+    case tema::QuienEsDeLaFamilia:
+        responderQuien();
+        break;
+    case tema::SentidoDeLaVida:
+        responderSentidoDeLaVida();
+        break;
+    case tema::Estadisticas:
+        responderEstadisticas();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void RespuestasFrecuentes::responderContado(Entero tema) {
+    // Work counts alone; the three marriage codes share one count.
+    const bool trabajo = tema == tema::Trabajo;
+    Entero& veces = trabajo ? m_estado.CantTema2003 : m_estado.CantTema305;
+    if (veces >= kVecesAntesDeCansarse) {
+        fncResponderTemaRepetido();
+    } else if (trabajo) {
+        m_estado.Respuesta = Tema2003[azar(Tema2003.size())];
+    } else {
+        m_estado.Respuesta = Tema305[azar(Tema305.size())];
+    }
+    sumar(veces, 1);
+}
+
+void RespuestasFrecuentes::responderDigitoDelDia() {
+    const std::chrono::year_month_day fecha{m_plataforma.hoy()};
+    const int cifra = siguienteNumero(static_cast<int>(static_cast<unsigned>(fecha.day())), 10);
+    const std::string digito = numeroCifrado(cifra);
+
+    int fila = 0;
+    // Draws 2 and 3 both take the second row, with label B.
+    switch (azar(Tema706Primeros.size() + 1)) {
+    case 1:
+        m_estado.NombreAlma = EtiquetaA;
+        fila = 1;
+        break;
+    case 2:
+    case 3:
+        m_estado.NombreAlma = EtiquetaB;
+        fila = 2;
+        break;
+    case 4:
+        fila = 3;
+        break;
+    default:
+        fila = 4;
+        break;
+    }
+    m_estado.Respuesta = std::string(Tema706Primeros[fila]) + digito + std::string(Tema706Ultimos[fila]);
+}
+
+void RespuestasFrecuentes::responderNumerosDeLaSemana() {
+    if (m_estado.YaTema712) {
+        const int n = azar(Tema712YaDados.size() + 1);
+        if (n <= Tema712YaDados.size()) {
+            m_estado.Respuesta = Tema712YaDados[n];
+        } else {
+            fncResponderTemaRepetido();
+        }
+        return;
+    }
+    const int n = azar(Tema712.size());
+    if (n == 3) {
+        m_estado.NombreAlma = EtiquetaA;
+    }
+    m_estado.Respuesta = Tema712[n];
+
+    // The numbers look ahead to the coming Sunday, so they hold for a week.
+    using namespace std::chrono;
+    const sys_days hoy = m_plataforma.hoy();
+    const int diaDeLaSemana = static_cast<int>(weekday{hoy}.c_encoding()) + 1; // Sunday = 1
+    const year_month_day domingo{hoy + days{8 - diaDeLaSemana}};
+    int numero = siguienteNumero(static_cast<int>(static_cast<unsigned>(domingo.day())), 36);
+    m_estado.Respuesta += numeroCifrado(numero);
+    for (int i = 0; i < 3; ++i) {
+        numero = siguienteNumero(numero, 36);
+        m_estado.Respuesta += Tema712Separador;
+        m_estado.Respuesta += numeroCifrado(numero);
+    }
+    m_estado.YaTema712 = true;
+}
+
+void RespuestasFrecuentes::responderHora() {
+    // Two draws in five tell the time; the others are whole replies.
+    const int n = azar(2 + Tema10001.size());
+    if (n >= 3) {
+        m_estado.Respuesta = Tema10001[n - 2];
+        return;
+    }
+    const auto segundos = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
+    const long horas = (segundos / 3600) % 24;
+    const long minutos = (segundos / 60) % 60;
+    const std::string hora = std::to_string(horas) + (minutos < 10 ? ":0" : ":") + std::to_string(minutos);
+    m_estado.Respuesta = std::string(Tema10001Entrada) + fncCodificar(hora);
+}
+
+void RespuestasFrecuentes::responderFecha() {
+    switch (m_estado.EtapaTema10002) {
+    case 0:
+        // Two draws in three refuse to tell the date.
+        if (azar(3) <= 2) {
+            m_estado.Respuesta = Tema10002Etapa0;
+            m_estado.EtapaTema10002 = 1;
+        } else {
+            m_estado.Respuesta = std::string(Tema10002AntesFecha) +
+                                 fncCodificar(m_plataforma.fechaLarga(m_plataforma.hoy())) +
+                                 std::string(Tema10002DespuesFecha);
+        }
+        break;
+    case 1:
+        m_estado.EtapaTema10002 = 2;
+        m_estado.NombreAlma = EtiquetaC;
+        m_estado.Respuesta = Tema10002Etapa1;
+        break;
+    default: {
+        const int n = azar(Tema10002Etapa2.size());
+        if (n == 3) {
+            m_estado.NombreAlma = EtiquetaD;
+        }
+        m_estado.Respuesta = Tema10002Etapa2[n];
+        break;
+    }
+    }
+}
+
+void RespuestasFrecuentes::responderOfrecimiento() {
+    // The first question on the future gets a reply; the next ones, boxes
+    // that ask back, until the prayer is read or the topic tires.
+    std::string& r = m_estado.Respuesta;
+    const Entero visitas = m_estado.CantTema404;
+    if (visitas == 0) {
+        r = Tema404Primera[azar(Tema404Primera.size())];
+    } else if (visitas >= kFuturoCerrado) {
+        fncResponderTemaRepetido();
+    } else if (m_plataforma.mensaje(kConsulta, "Consulta", Botones::SiNo) == Boton::No) {
+        r = Tema404NoQuiere[azar(Tema404NoQuiere.size())];
+    } else if (m_plataforma.mensaje(kOfrecimiento, "Ofrecimiento", Botones::SiNo) == Boton::No) {
+        // The first reply is drawn twice as often.
+        const int n = azar(Tema404NoVende.size() + 1);
+        r = Tema404NoVende[n <= 2 ? 1 : n - 1];
+    } else if (m_plataforma.mensaje(kOracion, kTituloOracion, Botones::AceptarCancelar) == Boton::Aceptar) {
+        r = Tema404Reza;
+        m_estado.CantTema404 = kFuturoCerrado;
+    } else {
+        const int n = azar(Tema404NoReza.size() + 1);
+        r = Tema404NoReza[n <= 2 ? 1 : n - 1];
+    }
+    sumar(m_estado.CantTema404, 1);
+}
+
+void RespuestasFrecuentes::responderQuien() {
+    std::string& r = m_estado.Respuesta;
+    if (m_estado.SuspensoActivo) {
+        // The call that ends the suspense: the revelation of its variant.
+        if (m_estado.VarianteSuspenso >= 1 && m_estado.VarianteSuspenso <= 3) {
+            r = Tema807Finales[m_estado.VarianteSuspenso];
+        }
+        m_plataforma.fijarTexto(Control::lblInfo, "");
+        return;
+    }
+
+    const int n = azar(m_estado.RangoExtraTema807 + 8);
+    if (n <= 4) {
+        r = Tema807Simples[n];
+    } else if (n <= 7) {
+        // After the first three-piece reply the suspense answers become possible.
+        m_estado.RangoExtraTema807 = 4;
+        // Half the three-piece replies have no opening.
+        const int apertura = azar(Tema807Aperturas.size() + 2);
+        r = apertura <= 2 ? std::string() : std::string(Tema807Aperturas[apertura - 2]);
+        r += Tema807Medios[azar(Tema807Medios.size())];
+        r += Tema807Cierres[azar(Tema807Cierres.size())];
+    } else if (n <= 9) {
+        r = Tema807Breves[azar(Tema807Breves.size())];
+    } else {
+        const int v = azar(Tema807PiezasA.size());
+        r = Tema807PiezasA[v];
+        r += Tema807Separador;
+        r += Tema807PiezasB[v];
+        r += Tema807Separador;
+        r += Tema807PiezasC[v];
+        r += Tema807Separador;
+        r += Tema807Cola;
+        m_plataforma.fijarTexto(Control::lblInfo, fncDecodificar(Tema807Estados[v]));
+        m_estado.VarianteSuspenso = static_cast<Entero>(v);
+        m_estado.PasoSuspenso = 0;
+        m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, kPuntoCada807Ms);
+        m_estado.TemaSuspenso = tema::QuienEsDeLaFamilia;
+        m_estado.SuspensoActivo = true;
+    }
+}
+
+void RespuestasFrecuentes::responderSentidoDeLaVida() {
+    if (m_estado.YaTema10006) {
+        fncResponderTemaRepetido();
+    } else if (m_estado.SuspensoActivo) {
+        m_estado.Respuesta = Tema10006Finales[azar(Tema10006Finales.size() + 1) == 1 ? 1 : 2];
+        m_estado.YaTema10006 = true;
+        m_estado.TemaSuspenso = 0;
+    } else {
+        m_estado.Respuesta = Tema10006Primeras[azar(Tema10006Primeras.size())];
+        m_estado.PasoSuspenso = 0;
+        m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, kPuntoCada10006Ms);
+        m_estado.TemaSuspenso = tema::SentidoDeLaVida;
+        m_estado.SuspensoActivo = true;
+    }
+}
+
+void RespuestasFrecuentes::responderEstadisticas() {
+    // The command itself is not counted among the frequent replies.
+    sumar(m_estado.CantPregFrecuentes, -1);
+    m_estado.Respuesta = Tema10007;
+    m_plataforma.fijarTexto(Control::txtPregunta, "");
+    m_plataforma.habilitar(Control::cmdNuevaPregunta, false);
+    m_plataforma.mostrarEstadisticas();
+}
+
+} // namespace auguron

@@ -1,0 +1,51 @@
+#pragma once
+
+// The replies of the recognised topics: plain draws over a topic's list, topics
+// that tire or remember, replies built around the date or the time, the offer
+// dialogs, the suspense answers and the statistics command.
+
+#include "answer/RespuestasDeRespaldo.h"
+#include "platform/Plataforma.h"
+#include "state/EstadoSesion.h"
+#include "util/Aleatorio.h"
+
+namespace auguron {
+
+class RespuestasFrecuentes {
+public:
+    RespuestasFrecuentes(EstadoSesion& estado, Plataforma& plataforma, FuenteAleatoria& azar,
+                         RespuestasDeRespaldo& respaldo)
+        : m_estado(estado)
+        , m_plataforma(plataforma)
+        , m_azar(azar)
+        , m_respaldo(respaldo) {}
+
+    // Leaves the reply and its label, enciphered, in Respuesta and NombreAlma.
+    // A code without replies of its own gets an ordinary reply under the label
+    // it found. Called again by the suspense timer for the final reply.
+    void fncResponderPreguntaFrecuente(Entero TemaPregunta);
+    void fncResponderObviedad();
+    void fncResponderTemaRepetido();
+
+private:
+    Entero azar(int Intervalo) { return m_azar.fncNroAleatorio(Intervalo); }
+
+    // One handler per kind of row of the table of codes; false for no row.
+    bool responderTema(Entero tema);
+    void responderContado(Entero tema);
+    void responderDigitoDelDia();
+    void responderNumerosDeLaSemana();
+    void responderHora();
+    void responderFecha();
+    void responderOfrecimiento();
+    void responderQuien();
+    void responderSentidoDeLaVida();
+    void responderEstadisticas();
+
+    EstadoSesion& m_estado;
+    Plataforma& m_plataforma;
+    FuenteAleatoria& m_azar;
+    RespuestasDeRespaldo& m_respaldo;
+};
+
+} // namespace auguron
