@@ -1,5 +1,6 @@
 # Installation as a desktop program (the program, its menu entry, its icon in
-# the hicolor theme, its AppStream metadata) and the .deb built by CPack:
+# the hicolor theme, its AppStream metadata, its manual page, licence and
+# changelog) and the .deb built by CPack:
 #
 #   cmake -S . -B build/deb -DCMAKE_BUILD_TYPE=Release -DAUGURON_TESTS=OFF
 #   cmake --build build/deb --target auguron
@@ -14,7 +15,12 @@ configure_file(packaging/${AUGURON_ID_APPSTREAM}.metainfo.xml.in ${AUGURON_METAI
 set(AUGURON_ESCRITORIO ${CMAKE_CURRENT_SOURCE_DIR}/packaging/auguron.desktop)
 set(AUGURON_ICONOS 16 32 48 64 128 256)
 
-install(TARGETS auguron RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian puts games in /usr/games (and /usr/local/games), both on the default
+# PATH, so the menu entry's Exec=auguron finds the program there. GNUInstallDirs
+# has no games folder; for a prefix whose games folder is not on PATH (such as
+# ~/.local), configure with -DAUGURON_DIR_PROGRAMA=bin.
+set(AUGURON_DIR_PROGRAMA games CACHE STRING "Folder of the program, relative to the install prefix")
+install(TARGETS auguron RUNTIME DESTINATION ${AUGURON_DIR_PROGRAMA})
 install(FILES ${AUGURON_ESCRITORIO} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${AUGURON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(lado IN LISTS AUGURON_ICONOS)
@@ -22,6 +28,23 @@ foreach(lado IN LISTS AUGURON_ICONOS)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lado}x${lado}/apps
         RENAME auguron.png)
 endforeach()
+
+# The manual page (Spanish, section 6), the licence as a machine-readable
+# copyright file and the changelog. Debian keeps the page and the changelog
+# compressed with gzip -9n: no name and no time stamp inside, so the same
+# sources always give the same bytes. They are made when CMake configures, and
+# configure_file makes CMake configure again when a source changes.
+find_program(AUGURON_GZIP gzip REQUIRED)
+set(AUGURON_DOCS ${CMAKE_CURRENT_BINARY_DIR}/docs-paquete)
+configure_file(packaging/auguron.6.in ${AUGURON_DOCS}/auguron.6 @ONLY)
+configure_file(packaging/changelog ${AUGURON_DOCS}/changelog COPYONLY)
+foreach(doc auguron.6 changelog)
+    execute_process(COMMAND ${AUGURON_GZIP} -9nc ${AUGURON_DOCS}/${doc}
+        OUTPUT_FILE ${AUGURON_DOCS}/${doc}.gz COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+install(FILES ${AUGURON_DOCS}/auguron.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES packaging/copyright ${AUGURON_DOCS}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/auguron)
 
 # The .deb. Its dependencies come from dpkg-shlibdeps over the program. What Qt
 # loads at run time (the X11 platform plug-in, the JPEG reader for the logo)

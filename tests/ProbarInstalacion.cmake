@@ -17,12 +17,18 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cmake --install falló (${rc})")
 endif()
 
+# The folder of the program under the prefix, as the build was configured.
+load_cache(${BUILD} READ_WITH_PREFIX "" AUGURON_DIR_PROGRAMA)
+set(PROGRAMA ${AUGURON_DIR_PROGRAMA})
+
 set(errores "")
 set(usr ${DESTINO}/usr)
 set(escritorio ${usr}/share/applications/auguron.desktop)
 set(metainfo ${usr}/share/metainfo/${ID}.metainfo.xml)
+set(programa ${usr}/${PROGRAMA}/auguron)
 
-set(esperados ${usr}/bin/auguron ${escritorio} ${metainfo})
+set(esperados ${programa} ${escritorio} ${metainfo} ${usr}/share/man/man6/auguron.6.gz
+    ${usr}/share/doc/auguron/copyright ${usr}/share/doc/auguron/changelog.gz)
 foreach(lado IN LISTS ICONOS)
     list(APPEND esperados ${usr}/share/icons/hicolor/${lado}x${lado}/apps/auguron.png)
 endforeach()
@@ -31,10 +37,10 @@ foreach(f IN LISTS esperados)
         list(APPEND errores "no se instaló ${f}")
     endif()
 endforeach()
-if(EXISTS ${usr}/bin/auguron AND NOT IS_DIRECTORY ${usr}/bin/auguron)
-    execute_process(COMMAND test -x ${usr}/bin/auguron RESULT_VARIABLE rc)
+if(EXISTS ${programa} AND NOT IS_DIRECTORY ${programa})
+    execute_process(COMMAND test -x ${programa} RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0)
-        list(APPEND errores "${usr}/bin/auguron no es ejecutable")
+        list(APPEND errores "${programa} no es ejecutable")
     endif()
 endif()
 
@@ -54,8 +60,9 @@ foreach(lado IN LISTS ICONOS)
     endif()
 endforeach()
 
-# The menu entry starts the installed program by name, with the installed icon,
-# in the games menu.
+# The menu entry starts the installed program by name (so from a folder that
+# Debian's PATH holds under /usr and /usr/local), with the installed icon, in
+# the games menu.
 if(EXISTS ${escritorio})
     file(STRINGS ${escritorio} lineas ENCODING UTF-8)
     foreach(clave Exec Icon Categories Name Comment)
@@ -66,8 +73,11 @@ if(EXISTS ${escritorio})
             set(${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
         endif()
     endforeach()
-    if(NOT Exec STREQUAL "auguron" OR NOT EXISTS ${usr}/bin/${Exec})
+    if(NOT Exec STREQUAL "auguron" OR NOT EXISTS ${usr}/${PROGRAMA}/${Exec})
         list(APPEND errores "Exec=${Exec} no es el programa instalado")
+    endif()
+    if(NOT PROGRAMA MATCHES "^(games|bin)$")
+        list(APPEND errores "el programa va a ${PROGRAMA}, fuera del PATH: Exec=${Exec} no lo encuentra")
     endif()
     if(NOT Icon STREQUAL "auguron")
         list(APPEND errores "Icon=${Icon} no es el icono instalado")

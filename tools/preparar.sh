@@ -10,7 +10,7 @@ set -euo pipefail
 compilar=(g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 case "${1:-}" in
 ejecutar) paquetes=("${compilar[@]}") ;;
-probar) paquetes=("${compilar[@]}" libgtest-dev appstream desktop-file-utils) ;;
+probar) paquetes=("${compilar[@]}" libgtest-dev appstream desktop-file-utils lintian) ;;
 capturas) paquetes=("${compilar[@]}" xvfb xdotool x11-utils x11-xserver-utils imagemagick) ;;
 fuzz) paquetes=("${compilar[@]}" libgtest-dev clang libclang-rt-dev) ;;
 *)
