@@ -22,8 +22,8 @@ inline constexpr Entero Acertijo = 10008;        // riddles that hold their answ
 inline constexpr Entero ElUsuario = 10009;       // the user about himself
 
 // Frequent topics with replies of their own kind.
-inline constexpr Entero Trabajo = 2003;          // tires after three replies
-inline constexpr Entero Boda = 305;              // the three marriage codes tire together
+inline constexpr Entero Trabajo = 2003; // tires after three replies
+inline constexpr Entero Boda = 305;     // the three marriage codes tire together
 inline constexpr Entero BodaCasarse = 4005;
 inline constexpr Entero BodaFecha = 4305;
 inline constexpr Entero SuerteDelDia = 706;      // the digit of the day

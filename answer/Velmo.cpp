@@ -27,8 +27,8 @@ constexpr int kPrimerMensajeMs = 5000; // the status line's first message, at mo
 constexpr int kRetroceso = 8;
 constexpr int kInterrogacion = '?';
 constexpr std::size_t kLargoMinimo = 9;
-constexpr int kEsperaFocoMs = 2000; // the answer holds the focus this long
-constexpr std::string_view kCierres = ".?!\x85";  // \x85 is the ellipsis in Windows-1252
+constexpr int kEsperaFocoMs = 2000;                 // the answer holds the focus this long
+constexpr std::string_view kCierres = ".?!\x85";    // \x85 is the ellipsis in Windows-1252
 constexpr std::string_view kAperturas = "\xBF\xA1"; // "¿" and "¡"
 
 // Suspense: a dot on each of the first 40 ticks, the label alone on the next

@@ -120,8 +120,8 @@ void frmVelmo::crearControles() {
 
     encajar(m_lblPeticion, {m_lblPeticion->text()});
     encajar(m_lblPregunta, {m_lblPregunta->text()});
-    encajar(m_lblInfo,
-            {ansi1252::aQString(textos::kBuscandoVagulantes), ansi1252::aQString(textos::kConectandoVagulantes)});
+    encajar(m_lblInfo, {ansi1252::aQString(textos::kBuscandoVagulantes),
+                        ansi1252::aQString(textos::kConectandoVagulantes)});
     // The whole long petition must show in its box.
     encajar(m_txtPeticion, {ansi1252::aQString(textos::kFrasePeticion) + u':'});
 
@@ -183,7 +183,8 @@ void frmVelmo::crearMenus() {
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("mnuAyuda"));
-    accion(ayuda, "mnuTemas", QStringLiteral("Temas de Ayuda"), QKeySequence(Qt::Key_F1), [] { mostrarTemas(); });
+    accion(ayuda, "mnuTemas", QStringLiteral("Temas de Ayuda"), QKeySequence(Qt::Key_F1),
+           [] { mostrarTemas(); });
     ayuda->addSeparator()->setObjectName(QStringLiteral("mnuSeparador2"));
     accion(ayuda, "mnuAcerca", QStringLiteral("Acerca de Auguron"), QKeySequence(), [] { mostrarAcerca(); });
 }

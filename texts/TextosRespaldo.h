@@ -7,8 +7,8 @@
 // yes/no question as well as a who, when or why. The reveal adds the closing
 // full stop and the capital letter.
 
-#include "texts/TextosCompartidos.h"
 #include "texts/TextoCifrado.h"
+#include "texts/TextosCompartidos.h"
 
 namespace auguron::textos {
 

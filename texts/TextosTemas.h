@@ -6,8 +6,8 @@
 // of questions in tests/datos shows which). Replies end without their full stop
 // (the reveal adds it) and read well behind any soul label.
 
-#include "texts/TextosCompartidos.h"
 #include "texts/TextoCifrado.h"
+#include "texts/TextosCompartidos.h"
 
 namespace auguron::textos {
 

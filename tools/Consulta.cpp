@@ -9,7 +9,8 @@ void teclear(Velmo& velmo, PlataformaGuion& plataforma, Control caja, std::strin
         if (caja == Control::txtPeticion) {
             velmo.txtPeticion_KeyPress(k);
         } else {
-            velmo.txtPregunta_KeyPress(k, std::string(texto), plataforma.controles[Control::txtPeticion].texto);
+            velmo.txtPregunta_KeyPress(k, std::string(texto),
+                                       plataforma.controles[Control::txtPeticion].texto);
         }
         aplicarTecla(texto, k);
     }

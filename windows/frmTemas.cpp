@@ -31,8 +31,8 @@ frmTemas::frmTemas()
         {"Label3", ansi1252::aQString(textos::kFrasePeticion) + u':', twips(3120, 480, 3015, 255), Normal,
          kAzul},
         {"Label4", QStringLiteral("o de la forma corta:"), twips(240, 720, 1455, 255)},
-        {"Label6", ansi1252::aQString(textos::kFrasePeticionCorta) + u':', twips(1680, 720, 1935, 255), Normal,
-         kAzul},
+        {"Label6", ansi1252::aQString(textos::kFrasePeticionCorta) + u':', twips(1680, 720, 1935, 255),
+         Normal, kAzul},
         {"Label5",
          QStringLiteral(
              "Tener en cuenta que la petición debe finalizar con el signo \" : \"  (dos puntos), de"),

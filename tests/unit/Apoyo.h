@@ -3,10 +3,10 @@
 // A Velmo on the scripted platform, and what the logic tests share.
 
 #include "answer/Velmo.h"
-#include "tools/Consulta.h"
 #include "platform/guion/PlataformaGuion.h"
 #include "texts/TextosAlmas.h"
 #include "texts/TextosTemas.h"
+#include "tools/Consulta.h"
 #include "util/Ansi.h"
 #include "util/Cifrado.h"
 
