@@ -134,7 +134,8 @@ TEST(Corpus, CadaPreguntaLlegaASuCodigo) {
 
 // Whatever their wording, the keywords are written as fncGeneralizar leaves a
 // question, each alone reaches its own code (none hidden behind an earlier
-// group), no word is in two lists, and "¿" or "¡" glued to a first word hides no whole-word keyword.
+// group), no word is in two lists, and "¿" or "¡" glued to a first word hides
+// no whole-word keyword.
 TEST(Claves, CadaUnaLlegaASuCodigo) {
     using namespace textos;
     PlataformaGuion p;
