@@ -150,14 +150,15 @@ inline constexpr auto H8 = palabras<1>(u8"quien");
 
 // ---- Thousands family ----
 
-// T1 money again (" din", not "jardín"). "ric" is also inside names
-// ("Érica", "Federico"), whose loves the code-807 group answers (1007, 1807).
+// T1 money again (" din", not "jardín"). "ric" is also in the pay day of a
+// factory ("fábrica", 1300) and inside names ("Érica", "Federico"), whose
+// loves the code-807 group answers (1007, 1807).
 inline constexpr auto T1 = palabras<2>(u8" din", u8"ric");
 // T2 work again.
 inline constexpr auto T2 = palabras<2>(u8"trabaj", u8"emple");
 // T3 the future again.
 inline constexpr auto T3 = palabras<2>(u8"futu", u8"pasa");
-// T4 marriage again.
+// T4 marriage again; " cas" also finds a house that makes one ill (4413).
 inline constexpr auto T4 = palabras<2>(u8" cas", u8"matrimoni");
 // T5 exams and marks again; not the news ("noticias").
 inline constexpr auto T5 = palabras<3>(u8"xam", u8"proba", u8"nota");
