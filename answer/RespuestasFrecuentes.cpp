@@ -10,6 +10,8 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 
 namespace auguron {
@@ -35,10 +37,26 @@ constexpr auto kOracion = plano(u8"        Lee en voz alta la siguiente oración
                                 u8"                  sae córpore, sae crucis.\r"
                                 u8"                     Emoc al es olbaid le.");
 
+// Up to three codes; only the ones given are searched, never the empty places.
+struct Codigos {
+    std::array<Entero, 3> valores{};
+    std::size_t usados = 0;
+
+    constexpr Codigos(std::initializer_list<Entero> lista) {
+        for (const Entero c : lista) {
+            valores.at(usados++) = c;
+        }
+    }
+    constexpr bool contiene(Entero tema) const {
+        const auto fin = valores.begin() + static_cast<std::ptrdiff_t>(usados);
+        return std::find(valores.begin(), fin, tema) != fin;
+    }
+};
+
 // A topic answered by one draw over its list. `obvias` more draw values call
 // fncResponderObviedad instead, before the list's values or after them.
 struct FilaSimple {
-    std::array<Entero, 3> codigos; // unused places are 0
+    Codigos codigos;
     Lista textos;
     int obvias = 0;
     bool obviasPrimero = false;
@@ -69,7 +87,7 @@ constexpr std::array<FilaSimple, 20> kFilasSimples{{
 
 const FilaSimple* filaSimple(Entero tema) {
     for (const FilaSimple& f : kFilasSimples) {
-        if (std::find(f.codigos.begin(), f.codigos.end(), tema) != f.codigos.end()) {
+        if (f.codigos.contiene(tema)) {
             return &f;
         }
     }

@@ -23,18 +23,20 @@ namespace auguron::textos {
 
 // ---- Specific questions (tried in this order; the first that holds wins) ----
 
-// 10001 the time of day. Not "¿A qué hora me casaré?" nor "¿Cuándo llegará la
-// hora de mi muerte?".
-inline constexpr auto Claves10001 = palabras<2>(u8"que hora", u8" la hora");
-inline constexpr auto Excluye10001 = palabras<2>(u8"a que hora", u8"hora de");
+// 10001 the time of day, here and now: "¿Qué hora es?", "¿Me dices la hora?".
+// Not "¿A qué hora me casaré?", nor the time somewhere else or later ("¿Qué
+// hora es en Japón?", "¿Qué hora será en una hora?"); "s la hora" asks for it
+// ("dices", "sabes") and leaves out "¿Cuándo llegará la hora de mi muerte?".
+inline constexpr auto Claves10001 = palabras<2>(u8"que hora", u8"s la hora");
+inline constexpr auto Excluye10001 = palabras<2>(u8"a que hora", u8" en ");
 
-// 10002 today's date: "¿Qué fecha es ahora?", "¿Qué día es hoy?". A date of
-// the user's ("¿Cuál es la fecha de mi muerte?") or a wedding's is not today's.
-// "que dia " is also the hundreds family's (a day to come: "¿Qué día es mi
-// boda?"); the blank before "fecha" keeps out "satisfecha", the one after "dia"
-// "diablos".
-inline constexpr auto Claves10002 = palabras<2>(u8" fecha", u8"que dia ");
-inline constexpr auto Excluye10002 = palabras<2>(u8" mi ", u8"casar");
+// 10002 today's date: "¿Qué fecha es ahora?", "¿Qué día es hoy?", "¿En qué día
+// estamos?". Only the date that "is", so not "¿Qué fecha fue ayer?", "¿Qué día
+// me casaré?" nor "¿Cuál es la fecha de mi muerte?"; and not when something
+// else follows "es": "es mañana", "es mi boda", "es el examen", "es en Japón".
+// The day of a wedding is the hundreds family's ("que dia ": 305).
+inline constexpr auto Claves10002 = palabras<2>(u8"fecha es", u8"que dia es");
+inline constexpr auto Excluye10002 = palabras<2>(u8"es m", u8"es e");
 
 // 10003 the spirit itself: whether it exists or hears, who and where it is,
 // its name, what it has or likes ("¿Tienes novia?", "¿Te gusta la pizza?").
@@ -77,18 +79,21 @@ inline constexpr auto U01 = palabras<8>(u8"muert", u8"muero", u8"muere", u8"mori
 inline constexpr auto U02 = palabras<4>(u8" dinero", u8" rico", u8" rica", u8"millonari");
 // U03 work; with T2, 2003.
 inline constexpr auto U03 = palabras<3>(u8"trabajo", u8"trabajar", u8"empleo");
-// U04 the future, what is going to happen; with H3 and T3, 3304. Whole words,
-// so that "¿Pasaré el examen?" stays an exam.
-inline constexpr auto U04 = palabras<3>(u8"futuro", u8" pasar ", u8" pasara ");
+// U04 the future, what is going to happen ("pasará", "pasaré el año"); with H3
+// and T3, 3304. Destiny is the future without the families' words: with why,
+// 104 ("¿Por qué el destino me odia?"), with health, 404.
+inline constexpr auto U04 = palabras<3>(u8"futuro", u8" pasar", u8"destino");
 // U05 getting married and marriage; with T4, 4005, and with a date, 4305.
 // Husbands and wives are love's. " casar", not "fracasar".
 inline constexpr auto U05 =
     palabras<11>(u8" casar", u8" caso", u8" casad", u8" case ", u8"casamiento", u8" boda", u8"matrimonio",
                  u8" divorci", u8" altar", u8"comprom", u8"la mano");
 // U06 luck, lucky numbers, pools and the big draw; with H7, the digit of the
-// day (706). "numero " is one number: several are the lottery's.
+// day (706). "numero " is one number: several are the lottery's. Luck that one
+// will have ("tendré suerte", "tener suerte", "día de suerte"), not what
+// brings it: "¿Qué color me trae suerte?" is a colour's (711).
 inline constexpr auto U06 =
-    palabras<6>(u8"suerte", u8"afortunad", u8"numero ", u8"quiniela", u8"casino", u8" gordo");
+    palabras<6>(u8"dre suerte", u8"er suerte", u8"numero ", u8"quiniela", u8"de suerte", u8" gordo");
 // U07 love and being loved, what the other one feels ("¿Piense en mí?",
 // "¿Siente lo mismo?") and who is after the user ("¿Quién me llamó?"): 7
 // alone, 607 with how many, 807 with who, 6007 and 6807 for the loves of
@@ -118,17 +123,19 @@ inline constexpr auto U13 = palabras<5>(u8"salud", u8"enferm", u8"cura", u8"medi
 inline constexpr auto U14 = palabras<1>(u8" dios");
 // U15 the world, its end and its peace, 15 ("mundial" too).
 inline constexpr auto U15 = palabras<1>(u8" mund");
-// U16 exams and marks; with T5, 5016, and with how many, 5616.
-inline constexpr auto U16 = palabras<3>(u8"exa", u8"prob", u8"nota");
+// U16 exams and a mark; with T5, 5016, and with how many, 5616. The marks
+// handed out ("las notas") are T5's alone: with is it true, 5500, with a day to
+// come, 5300.
+inline constexpr auto U16 = palabras<3>(u8"exa", u8"prob", u8"nota ");
 
 // ---- Hundreds family ----
 
 // H1 death again, and why.
 inline constexpr auto H1 = palabras<2>(u8"mori", u8"por que");
-// H2 money again.
-inline constexpr auto H2 = palabras<2>(u8" diner", u8" ric");
-// H3 the future again, and a day to come ("que dia ", shared with today's
-// date: a wedding's day gives 305).
+// H2 money again ("rica" is left to T1 alone: 1002).
+inline constexpr auto H2 = palabras<2>(u8" diner", u8"rico ");
+// H3 the future again, and a day to come ("que dia ": a wedding's day gives
+// 305, a love's 307, God's 314, the end of the world's 315).
 inline constexpr auto H3 = palabras<3>(u8"pasar", u8"futur", u8"que dia ");
 // H4 health again.
 inline constexpr auto H4 = palabras<2>(u8"enf", u8"salu");
@@ -143,16 +150,18 @@ inline constexpr auto H8 = palabras<1>(u8"quien");
 
 // ---- Thousands family ----
 
-// T1 money again (" din", not "jardín").
+// T1 money again (" din", not "jardín"). "ric" is also in the pay day of a
+// factory ("fábrica", 1300) and inside names ("Érica", "Federico"), whose
+// loves the code-807 group answers (1007, 1807).
 inline constexpr auto T1 = palabras<2>(u8" din", u8"ric");
 // T2 work again.
 inline constexpr auto T2 = palabras<2>(u8"trabaj", u8"emple");
 // T3 the future again.
 inline constexpr auto T3 = palabras<2>(u8"futu", u8"pasa");
-// T4 marriage again.
+// T4 marriage again; " cas" also finds a house that makes one ill (4413).
 inline constexpr auto T4 = palabras<2>(u8" cas", u8"matrimoni");
-// T5 exams and marks again.
-inline constexpr auto T5 = palabras<3>(u8"xam", u8"proba", u8"not");
+// T5 exams and marks again; not the news ("noticias").
+inline constexpr auto T5 = palabras<3>(u8"xam", u8"proba", u8"nota");
 // T6 relatives, and a life counted in years ("¿Cuántos años me quedan?",
 // "¿Qué edad tengo?"), whose replies fit a relative's years and one's own.
 // Not mothers: "¿Mi mamá me quiere?" is a question of love. Not grandparents

@@ -60,23 +60,26 @@ inline constexpr auto RespuestasOrdinarias =
 inline constexpr auto RespuestasPeticionMala =
     palabras<8>(u8"sin una petición como es debido no respondo; los espíritus también tenemos modales",
                 u8"así no se invoca a un espíritu; escribe bien tu petición y hablamos",
-                u8"¿Dónde quedó la cortesía? Pídelo por favor y llámame por mi nombre",
+                u8"¿Dónde quedó la cortesía? A un espíritu se le pide con más cuidado",
                 u8"tu petición llegó toda torcida al más allá; repítela con cuidado",
-                u8"no oí bien mi nombre en tu petición, y los espíritus somos muy quisquillosos",
+                u8"tu petición no sonó como debe sonar, y los espíritus somos muy quisquillosos",
                 u8"otra vez una petición mal hecha; así no hay espíritu que aguante",
                 u8"ya van varias peticiones mal escritas; empiezo a creer que lo haces a propósito",
                 u8"sigues sin pedirlo como es debido, y mi paciencia de ultratumba también se acaba");
 
+// The replies to an ill-formed question or petition are drawn without knowing
+// what was wrong with it, so none names a cause (a single word, shortness,
+// consonants, a missing name) that may not apply.
 inline constexpr auto RespuestasPreguntaMala =
-    palabras<11>(u8"eso no es una pregunta, son letras sueltas buscando dueño",
-                 u8"no entiendo tu pregunta; ni en el más allá hablamos ese idioma",
-                 u8"una sola palabra no alcanza para despertar a un espíritu",
-                 u8"pregunta completa o nada; los fantasmas no adivinamos a medias",
-                 u8"tu pregunta es tan corta que se me escapó entre las nubes",
-                 u8"¿Eso fue una pregunta o tu gato caminó sobre el teclado?",
-                 u8"hasta los fantasmas necesitamos algo más que eso para responder",
+    palabras<11>(u8"eso no es una pregunta, es un acertijo sin pies ni cabeza",
+                 u8"no entiendo tu pregunta; ni en el más allá sabrían qué decirte",
+                 u8"así no se despierta a un espíritu, y menos a estas horas",
+                 u8"pregunta como Dios manda; los fantasmas no leemos entre líneas",
+                 u8"tu pregunta se perdió entre las nubes; ya no la encuentro",
+                 u8"¿Eso fue una pregunta o un conjuro de aprendiz de brujo?",
+                 u8"incluso los fantasmas pedimos algo mejor que eso para responder",
                  u8"escribe como la gente, que los muertos también sabemos leer",
-                 u8"tantas consonantes seguidas me dejaron sin aire, y eso que no respiro",
+                 u8"tu pregunta me dejó sin aliento, y eso que hace siglos que no respiro",
                  u8"hazme una pregunta de verdad y te daré una respuesta de verdad",
                  u8"eso no lo entendería ni el espíritu más sabio del cementerio");
 
@@ -85,7 +88,7 @@ inline constexpr auto RespuestasPetYPregMalas =
     palabras<13>(u8"ni petición ni pregunta: así no se despierta a un espíritu",
                  u8"mal pedido y mal preguntado; vuelve cuando estés más despierto",
                  u8"¿Me despertaste para esto? Pide bien y pregunta mejor",
-                 u8"ni la petición ni la pregunta se entienden; no leo jeroglíficos",
+                 u8"ni la petición ni la pregunta sirven; así no hay quien responda",
                  u8"dos errores de una sola vez; hasta un fantasma novato lo haría mejor",
                  u8"primero aprende a pedir, después aprende a preguntar",
                  u8"tu invocación y tu pregunta se perdieron en la niebla",
@@ -94,7 +97,7 @@ inline constexpr auto RespuestasPetYPregMalas =
                  u8"todo mal, de principio a fin; respira hondo y empieza de nuevo",
                  u8"los muertos tenemos paciencia eterna, pero no tanta",
                  u8"pide con respeto y pregunta con claridad; solo así respondo",
-                 u8"tanto garabato junto asusta hasta a un fantasma");
+                 u8"tanto desatino junto asusta hasta a un fantasma");
 
 // Searched in the normalised question, where "¿" is kept and a blank closes the
 // last word, so "que " also finds "¿qué?" and "por qué". The last two let a

@@ -15,20 +15,20 @@ namespace auguron::textos {
 inline constexpr auto Tema101 = tabla<66, 68, 54, 97>(
     u8"todos acabamos en el mismo sitio, pero ese turno aún no ha llegado",
     u8"eso lo apunta la Muerte en su agenda, y no deja que nadie se la mire",
-    u8"muy tarde, muy tranquilo, y con una sonrisa en la cara",
+    u8"eso lo sabrás a su tiempo, y ese tiempo aún está lejos",
     u8"no tengas prisa por saberlo: en el más allá no hay colas, ni relojes, ni jefes, y se está de lujo");
 inline constexpr auto Tema1202 = tabla<95, 42, 38>(
     u8"veo monedas que vienen y monedas que se van; si ahorras la mitad de las que llegan, te sobrarán",
     u8"veo billetes en tu camino, pero van lentos", u8"ahorra primero y sueña después, mortal");
 inline constexpr auto Tema1002 =
     tabla<49, 50, 20>(u8"veo monedas en tu camino y un agujero en tu bolsa",
-                      u8"el dinero vendrá cuando dejes de perseguirlo tanto", u8"unas cuantas monedas");
+                      u8"el dinero vendrá cuando dejes de perseguirlo tanto", u8"eso lo dirá tu bolsa");
 inline constexpr auto Tema104 = tabla<8>(u8"por algo");
 inline constexpr auto Tema7 = tabla<56, 58, 92, 50, 72, 54>(
-    u8"el cariño no se mendiga: se nota en los detalles, fíjate",
+    u8"el corazón tiene sus cuentas y las tuyas cuadran, fíjate",
     u8"algún corazón late por ti más fuerte de lo que te imaginas",
     u8"veo corazones, flechas y algún tropiezo; el amor te traerá más alegrías que disgustos, verás",
-    u8"quien te quiere bien te lo demostrará sin palabras",
+    u8"eso lo escribe Cupido, y a ti te tocó letra bonita",
     u8"el amor no se cuenta ni se agenda: se vive, y a ti no te faltará, créeme",
     u8"pregúntaselo a tu corazón: él ya lo sabe, y tú también");
 // 6608: texts 2, 3 and 5; texts 1 and 4 are ordinary replies too. They fit a
@@ -63,14 +63,15 @@ inline constexpr auto Tema1300 =
     tabla<75, 28, 47>(u8"antes de lo que crees; abre bien los ojos, porque lo bueno llega disfrazado",
                       u8"antes de que se acabe el mes", u8"pronto, pero no lo cuentes a nadie, o se asusta");
 inline constexpr auto Tema5300 =
-    tabla<18, 57>(u8"cuando repases más", u8"en el próximo examen, si cambias la siesta por los libros");
+    tabla<18, 57>(u8"un martes, me temo", u8"antes de que te comas todas las uñas, que ya quedan pocas");
 inline constexpr auto Tema5500 = tabla<30, 50, 50, 12, 22>(
     u8"es verdad, si abres los libros", u8"lo veo escrito en la lista de aprobados, con lápiz",
     u8"cierto a medias: aprobarás, pero por muy poquitito", u8"muy probable", u8"tan cierto como el sol");
+// The welcome already gave the spirit's name, so none refuses to tell it.
 inline constexpr auto Tema10003 = tabla<40, 29, 26, 51>(
-    u8"eso es cosa mía y de mis cadenas, mortal", u8"eso solo lo digo a medianoche",
-    u8"un fantasma no lo confiesa", u8"sé más de ti que tú de mí, y así va a seguir siendo");
-inline constexpr auto Tema10004 = tabla<17, 24, 34>(u8"veo cunas y risas", u8"tantos como sepas cuidar",
+    u8"de mí sabes lo justo, y con eso te basta", u8"me conoces de sobra, criatura",
+    u8"eso ya lo sabes tú, mortal", u8"sé más de ti que tú de mí, y así va a seguir siendo");
+inline constexpr auto Tema10004 = tabla<17, 24, 34>(u8"veo cunas y risas", u8"veo una casa muy ruidosa",
                                                     u8"veo pañales, desvelos y mucha risa");
 inline constexpr auto Tema10005 = tabla<73, 128, 66>(
     u8"dejé de contar al soplar la vela número mil; desde entonces, ya no cumplo",
@@ -80,7 +81,7 @@ inline constexpr auto Tema10005 = tabla<73, 128, 66>(
 inline constexpr auto Tema10008 =
     tabla<30, 21>(u8"la respuesta va en la pregunta", u8"¿Me tomas por novato?");
 inline constexpr auto Tema10009 =
-    tabla<74, 33>(u8"eres quien hace preguntas raras a un espíritu a deshoras; con eso me basta",
+    tabla<74, 33>(u8"nadie lo sabe mejor que tú; yo solo soy un espíritu que pasaba por tu lado",
                   u8"mírate al espejo y lo sabrás todo");
 
 // Two-part replies: every base reads with every ending, e.g. "un seis, y de

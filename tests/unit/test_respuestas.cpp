@@ -19,7 +19,8 @@ using namespace textos;
 using namespace std::chrono;
 
 // Every code with a row answers on its topic under its own label, whatever the
-// draws; a code without one is an ordinary question under the soul found.
+// draws; a code without one (0 too, which no empty place of a row may match)
+// is an ordinary question under the soul found.
 TEST(Frecuentes, LosCodigosConFilaYLosDemas) {
     const Entero conFila[] = {101,  1202, 1002,  104,   7,     307,   607,   6608,  509,   110,  711,
                               413,  4413, 14,    314,   15,    315,   1300,  5300,  5500,  5016, 5616,
@@ -38,7 +39,7 @@ TEST(Frecuentes, LosCodigosConFilaYLosDemas) {
             ASSERT_TRUE(prueba::legible(plano(e.Respuesta))) << plano(e.Respuesta);
         }
     }
-    for (const Entero codigo : {3, 100, 2500, 6816}) {
+    for (const Entero codigo : {0, 3, 100, 2500, 6816}) {
         Banco b;
         b.e().NombreAlma = AlmasEnteras[2];
         b.azar.poner({12});
