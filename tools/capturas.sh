@@ -28,7 +28,7 @@ done
 
 bash "$raiz/tools/preparar.sh" capturas
 faltan=()
-for h in Xvfb xdotool xwininfo xmodmap import identify; do
+for h in Xvfb xdotool xwininfo xprop xmodmap import identify; do
     command -v "$h" >/dev/null || faltan+=("$h")
 done
 if ((${#faltan[@]})); then
@@ -227,6 +227,7 @@ respuesta_azul() {
 # After an answer both boxes are disabled: their text is grey, none is black.
 # The focus frame on "Nueva Pregunta": its top edge differs from that of "Salir".
 foco_en_nueva() { [[ $(pixel "$idp" 168 $((barra + 312))) != "$(pixel "$idp" 584 $((barra + 312)))" ]]; }
+logo_visible() { (($(colores "$idp" 690 $((barra + 114)) 63 63) > 50)); }
 cajas_bloqueadas() { (($(tinta_peticion) > 120 && $(tinta_pregunta) > 120)); }
 ventana_cerrada() { [[ $(cuantas "$1") == 0 ]]; }
 cuantas() {
@@ -265,6 +266,8 @@ else
     [[ $(pixel "$idp" 2 $((barra - 1))) != "$gris" ]] ||
         falla "el gris de la ventana principal empieza por encima de la barra de menús"
 fi
+# The window carries the program's icon, for the window manager to show.
+[[ $(xprop -id "$idp" _NET_WM_ICON 2>/dev/null) == *"Icon ("* ]] || falla "la ventana principal no tiene icono"
 [[ $(fondo_pregunta) == "$gris" ]] || falla "el cuadro de la pregunta no empieza gris"
 pregunta_habilitada && falla "el cuadro de la pregunta no empieza deshabilitado"
 capturar "$idp" "$salida/03-ventana-principal.png"
@@ -367,8 +370,11 @@ if hasta respuesta_escrita; then
     sleep 0.2
     respuesta_azul || falla "la respuesta no está escrita en azul"
     hasta cajas_bloqueadas || falla "los cuadros siguen habilitados tras la respuesta"
+    # F4 shows the logo, 65 x 65 pixels in its sunken frame at 688,112.
+    xdotool key F4
+    hasta logo_visible || falla "F4 no mostró el logo"
     capturar "$idp" "$salida/06-tema-frecuente.png"
-    nota "06-tema-frecuente.png: respuesta de un tema frecuente"
+    nota "06-tema-frecuente.png: respuesta de un tema frecuente, con el logo"
 else
     falla "la pregunta frecuente no tuvo respuesta"
 fi
