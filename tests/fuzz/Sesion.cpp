@@ -1,6 +1,6 @@
 #include "Sesion.h"
 
-#include "../unit/Apoyo.h"
+#include "../unit/Rotulos.h"
 
 #include <cmath>
 #include <stdexcept>

@@ -4,13 +4,10 @@
 
 #include "answer/Velmo.h"
 #include "platform/guion/PlataformaGuion.h"
-#include "texts/TextosAlmas.h"
-#include "texts/TextosTemas.h"
 #include "tools/Consulta.h"
 #include "util/Ansi.h"
 #include "util/Cifrado.h"
 
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -36,27 +33,6 @@ template <class L, class F> void cada(const L& lista, F f) {
     for (decltype(lista.size()) i = 1; i <= lista.size(); ++i) {
         f(lista[i]);
     }
-}
-
-// Every label an answer can be shown under, plain.
-inline const std::set<std::string, std::less<>>& rotulos() {
-    static const std::set<std::string, std::less<>> r = [] {
-        using namespace textos;
-        std::set<std::string, std::less<>> s;
-        const auto poner = [&](std::string_view a, std::string_view b = {}, std::string_view c = {}) {
-            s.insert(plano(std::string(a) + std::string(b) + std::string(c)));
-        };
-        cada(AlmaMedios, [&](auto m) { cada(AlmaFinales, [&](auto f) { poner(AlmaInicio, m, f); }); });
-        cada(Alma2Primeros, [&](auto p) { cada(Alma2Finales, [&](auto f) { poner(p, f); }); });
-        cada(Alma3Primeros, [&](auto p) { poner(p, Alma3Final); });
-        cada(AlmasEnteras, [&](auto e) { poner(e); });
-        for (std::string_view e : std::initializer_list<std::string_view>{NombreAlmaPorDefecto, EtiquetaA,
-                                                                          EtiquetaB, EtiquetaC, EtiquetaD}) {
-            poner(e);
-        }
-        return s;
-    }();
-    return r;
 }
 
 // Readable Spanish in Windows-1252 with at least one letter: a reply
@@ -87,7 +63,9 @@ struct Banco {
         : generador([this] { return p.segundos; }, semilla)
         , v(p, semilla != 0 ? static_cast<FuenteAleatoria&>(generador) : azar) {
         p.respuestas = {Boton::Aceptar, Boton::Aceptar};
-        azar.poner({1234});
+        if (semilla == 0) {
+            azar.poner({1234});
+        }
         v.Form_Load();
         p.cajas.clear();
         azar.pedidos.clear();

@@ -1,7 +1,8 @@
 // Start-up, the new-question reset, the soul that answers, the status line and
 // the small handlers of the main window.
 
-#include "Apoyo.h"
+#include "ConBanco.h"
+#include "texts/TextosAlmas.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,11 @@
 
 namespace auguron {
 namespace {
+
+class Reinicio : public prueba::ConBanco {};
+class Almas : public prueba::ConBanco {};
+class Mensajes : public prueba::ConBanco {};
+class Ventana : public prueba::ConBanco {};
 
 using prueba::Banco;
 using prueba::plano;
@@ -38,8 +44,8 @@ TEST(Arranque, CancelarLaOracionTerminaYAceptarDaLaBienvenida) {
     EXPECT_EQ(e.CantPregTruco, 0);
 }
 
-TEST(Reinicio, DevuelveSoloLosCamposDeCadaPregunta) {
-    Banco b;
+TEST_F(Reinicio, DevuelveSoloLosCamposDeCadaPregunta) {
+    Banco& b = banco();
     EstadoSesion& e = b.e();
     e.CantPregTruco = 2, e.CantTema404 = 7, e.YaTema712 = true, e.PreguntasSinTruco = 4; // the run's
     e.NombreAlma = e.Respuesta = "x", e.PosPeticion = 12, e.EstadoTruco = 2, e.LargoPregunta = 5;
@@ -77,8 +83,8 @@ TEST(Reinicio, DevuelveSoloLosCamposDeCadaPregunta) {
     EXPECT_TRUE(b.p.cajas.empty());
 }
 
-TEST(Reinicio, LaPreguntaDelEspirituConSiSigueYConNoCierra) {
-    Banco b;
+TEST_F(Reinicio, LaPreguntaDelEspirituConSiSigueYConNoCierra) {
+    Banco& b = banco();
     b.e().PreguntasSinTruco = 5;
     b.azar.tiradas = {{1, 12}, {2, 8}};
     b.p.respuestas = {Boton::Si, Boton::Aceptar};
@@ -104,7 +110,7 @@ TEST(Reinicio, LaPreguntaDelEspirituConSiSigueYConNoCierra) {
     EXPECT_EQ(b.p.cajas.size(), 4u);
 }
 
-TEST(Almas, CadaTiradaArmaSuEtiqueta) {
+TEST_F(Almas, CadaTiradaArmaSuEtiqueta) {
     using namespace textos;
     const auto s = [](auto... piezas) { return (std::string(piezas) + ...); };
     struct Fila {
@@ -123,17 +129,16 @@ TEST(Almas, CadaTiradaArmaSuEtiqueta) {
         {{{1, 8}, {31, 31}, {2, 3}}, s(AlmasEnteras[4])},
     };
     for (const Fila& f : filas) {
-        Banco b;
+        Banco& b = banco();
         b.azar.tiradas.assign(f.tiradas.begin(), f.tiradas.end());
         b.v.almas().fncSeleccionarAlma();
         EXPECT_EQ(plano(b.e().NombreAlma), plano(f.etiqueta)) << f.tiradas[1 % f.tiradas.size()].valor;
-        EXPECT_TRUE(b.azar.tiradas.empty());
         EXPECT_EQ(b.p.intervalo(Temporizador::tmrMensaje), 1234) << "the status line is left alone";
     }
 }
 
-TEST(Mensajes, LaLineaDeEstadoYElAlmaEncontrada) {
-    Banco b;
+TEST_F(Mensajes, LaLineaDeEstadoYElAlmaEncontrada) {
+    Banco& b = banco();
     b.azar.tiradas = {{777, 5000}};
     for (const char* texto : {"Buscando Vagulantes...", "Conectando Vagulantes...", ""}) {
         b.v.tmrMensaje_Timer();
@@ -152,11 +157,10 @@ TEST(Mensajes, LaLineaDeEstadoYElAlmaEncontrada) {
     b.caja(Control::lblInfo) = "x";
     b.v.tmrMensaje_Timer(); // a stray tick changes nothing
     EXPECT_EQ(b.caja(Control::lblInfo), "x");
-    EXPECT_TRUE(b.azar.tiradas.empty());
 }
 
 // The prayer of the menu starts the messages the likelier the longer it stayed open.
-TEST(Mensajes, OracionDelMenuSegunLoQueDuro) {
+TEST_F(Mensajes, OracionDelMenuSegunLoQueDuro) {
     struct Fila {
         int segundos;
         int tirada; // 0: no draw of 4
@@ -166,7 +170,7 @@ TEST(Mensajes, OracionDelMenuSegunLoQueDuro) {
     for (const Fila& f :
          {Fila{9, 0, false}, Fila{-3000, 0, false}, Fila{10, 1, true}, Fila{13, 2, false}, Fila{14, 2, true},
           Fila{20, 3, false}, Fila{21, 3, true}, Fila{600, 4, false}, Fila{600, 0, false, Boton::Cancelar}}) {
-        Banco b;
+        Banco& b = banco();
         b.p.segundos = 5000.7;
         b.p.respuestas = {f.boton};
         b.p.alMostrar = [&b, f] { b.p.segundos += f.segundos; }; // the clock moves while it is open
@@ -181,12 +185,11 @@ TEST(Mensajes, OracionDelMenuSegunLoQueDuro) {
         EXPECT_EQ(b.p.cajas.size(), 1u);
         EXPECT_EQ(b.e().PasoMensaje, f.empieza ? 0 : 3) << f.segundos;
         EXPECT_EQ(b.p.intervalo(Temporizador::tmrMensaje), f.empieza ? 2500 : 1234) << f.segundos;
-        EXPECT_TRUE(b.azar.tiradas.empty()) << f.segundos;
     }
 }
 
-TEST(Ventana, ElFocoVaANuevaPreguntaSiEstaHabilitada) {
-    Banco b;
+TEST_F(Ventana, ElFocoVaANuevaPreguntaSiEstaHabilitada) {
+    Banco& b = banco();
     b.p.fijarIntervalo(Temporizador::tmrFocus, 2000);
     b.p.habilitarTemporizador(Temporizador::tmrFocus, true);
     b.v.tmrFocus_Timer();

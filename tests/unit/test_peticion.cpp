@@ -1,7 +1,7 @@
 // The petition box: the hidden answer captured behind the phrase, its
 // erasing, and counters that a held key cannot run out of range.
 
-#include "Apoyo.h"
+#include "ConBanco.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,16 @@
 namespace auguron {
 namespace {
 
+class Peticion : public prueba::ConBanco {};
+class CapturaAcotada : public prueba::ConBanco {};
+
 using prueba::Banco;
 using prueba::w;
 constexpr auto P = Control::txtPeticion;
 constexpr auto Q = Control::txtPregunta;
 constexpr std::string_view kFrase = textos::kFrasePeticion;
 
-TEST(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
+TEST_F(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
     struct Fila {
         std::string teclas; // UTF-8, "\b" is Backspace
         std::string caja, oculta;
@@ -40,7 +43,7 @@ TEST(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         {".sí\x01\x16\x1b\r.o\r", "Velmo", "sí", 2},
     };
     for (const Fila& f : filas) {
-        Banco b;
+        Banco& b = banco();
         b.teclear(P, w(f.teclas));
         EXPECT_EQ(b.caja(P), w(f.caja)) << f.teclas;
         EXPECT_EQ(b.e().Respuesta, w(f.oculta)) << f.teclas;
@@ -48,8 +51,8 @@ TEST(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
     }
 }
 
-TEST(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
-    Banco b;
+TEST_F(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
+    Banco& b = banco();
     b.teclear(P, "." + std::string(38, 'x'));
     EXPECT_EQ(b.caja(P), kFrase);
     EXPECT_FALSE(b.e().EnRetroceso);
@@ -68,10 +71,10 @@ TEST(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
 // it erasing below the last word: every later key erased one more character,
 // down to an empty box and a position of 0 and below. The same through a
 // capture opened at position 40, whose erasing started with nothing captured.
-TEST(CapturaAcotada, LaCajaSigueEnLaFraseTrasUnRetroceso) {
+TEST_F(CapturaAcotada, LaCajaSigueEnLaFraseTrasUnRetroceso) {
     for (const std::string& teclas : {"." + std::string(38, 'x') + std::string(8, 'y') + "\b",
                                       std::string(39, 'a') + "." + std::string(8, '\b')}) {
-        Banco b;
+        Banco& b = banco();
         b.teclear(P, teclas);
         for (int i = 0; i < 200; ++i) {
             b.teclear(P, "z");
@@ -84,14 +87,14 @@ TEST(CapturaAcotada, LaCajaSigueEnLaFraseTrasUnRetroceso) {
     }
 }
 
-TEST(Peticion, LaDeteccionQuitaLoQueCoincideConLaFraseCorta) {
+TEST_F(Peticion, LaDeteccionQuitaLoQueCoincideConLaFraseCorta) {
     struct Fila {
         std::string captado, queda;
     };
     for (const Fila& f :
          {Fila{"elmo, favor de responder", ""}, Fila{"simo, favor de responder", "si"}, Fila{"hola", "hola"},
           Fila{"xl", "x"}, Fila{"xL", "xL"}, Fila{std::string(25, 'r'), std::string(25, 'r')}}) {
-        Banco b;
+        Banco& b = banco();
         b.e().Respuesta = f.captado;
         b.v.captura().fncDetectarRespuesta();
         EXPECT_EQ(b.e().Respuesta, f.queda) << f.captado;
@@ -108,11 +111,16 @@ struct Sostenida {
     Entero esperado;
 };
 
-class TeclaSostenida : public testing::TestWithParam<Sostenida> {};
+class TeclaSostenida : public prueba::ConBanco, public testing::WithParamInterface<Sostenida> {};
+
+// gtest names the rows by their name rather than by their bytes.
+void PrintTo(const Sostenida& s, std::ostream* os) {
+    *os << s.nombre;
+}
 
 TEST_P(TeclaSostenida, SeQuedaEnElLimite) {
     const Sostenida& s = GetParam();
-    Banco b;
+    Banco& b = banco();
     std::string teclas = s.antes;
     for (int i = 0; i < 40000; ++i) {
         teclas += s.tecla;

@@ -1,7 +1,8 @@
 // The question box: its capital, the reveal of the hidden answer, which
 // responder a question reaches, and the normalisation.
 
-#include "Apoyo.h"
+#include "ConBanco.h"
+#include "texts/TextosAlmas.h"
 
 #include "texts/TextosRespaldo.h"
 
@@ -12,6 +13,8 @@
 namespace auguron {
 namespace {
 
+class Pregunta : public prueba::ConBanco {};
+
 using prueba::Banco;
 using prueba::plano;
 using prueba::w;
@@ -20,18 +23,18 @@ constexpr auto Q = Control::txtPregunta;
 constexpr std::string_view kPeticion = "Velmo, favor de responder";
 const std::string kDefecto = plano(textos::NombreAlmaPorDefecto);
 
-TEST(Pregunta, MayusculaSoloEnLaPrimeraTecla) {
+TEST_F(Pregunta, MayusculaSoloEnLaPrimeraTecla) {
     // The count follows key presses, not characters: after "ab" and a
     // Backspace the next key is the second again.
     for (const auto& [teclas, caja] : std::vector<std::pair<std::string, std::string>>{
              {"ésto", "Ésto"}, {"a\bb", "B"}, {"ab\bc", "Ac"}, {"\b\bx", "X"}, {"\r\x1bx\ry", "Xy"}}) {
-        Banco b;
+        Banco& b = banco();
         b.teclear(Q, w(teclas));
         EXPECT_EQ(b.caja(Q), w(caja)) << teclas;
     }
 }
 
-TEST(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
+TEST_F(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
     struct Fila {
         const char *peticion, *pregunta, *mostrada; // UTF-8
     };
@@ -43,7 +46,7 @@ TEST(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
           // Its own closing mark takes no full stop; the capital goes behind "¡".
           Fila{".¡claro que sí!.de responder esta pregunta", "a", "¡Claro que sí!"},
           Fila{".quién sabe….r de responder", "a", "Quién sabe…"}}) {
-        Banco b;
+        Banco& b = banco();
         b.preguntar(w(f.peticion), w(f.pregunta));
         EXPECT_EQ(b.mostrada(), kDefecto + w(f.mostrada)) << f.peticion;
         EXPECT_EQ(b.e().CantPregTruco, 1);
@@ -58,7 +61,7 @@ TEST(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
 }
 
 // Each pair reaches one responder, told apart by the range of its draw.
-TEST(Pregunta, CadaIncoherenciaTieneSuResponsable) {
+TEST_F(Pregunta, CadaIncoherenciaTieneSuResponsable) {
     enum Clase { Normal, PeticionMala, PreguntaMala, Ambas };
     struct Fila {
         const char *peticion, *pregunta;
@@ -77,7 +80,7 @@ TEST(Pregunta, CadaIncoherenciaTieneSuResponsable) {
                           Fila{kPeticion.data(), "psst es ya", Normal},
                           Fila{kPeticion.data(), "cuando", Normal}, // a question word overrides all three
                           Fila{"hola", "zz", Ambas}}) {
-        Banco b;
+        Banco& b = banco();
         b.azar.poner({1});
         b.preguntar(f.peticion, f.pregunta);
         const EstadoSesion& e = b.e();
@@ -91,8 +94,8 @@ TEST(Pregunta, CadaIncoherenciaTieneSuResponsable) {
     }
 }
 
-TEST(Pregunta, SinBotonNuevaPreguntaElFocoNoSeMueve) {
-    Banco b;
+TEST_F(Pregunta, SinBotonNuevaPreguntaElFocoNoSeMueve) {
+    Banco& b = banco();
     b.p.habilitar(Control::cmdNuevaPregunta, false);
     b.azar.poner({10});
     b.preguntar(kPeticion, "esto es una pregunta");
@@ -100,7 +103,7 @@ TEST(Pregunta, SinBotonNuevaPreguntaElFocoNoSeMueve) {
     EXPECT_FALSE(b.p.temporizadorHabilitado(Temporizador::tmrFocus));
 }
 
-TEST(Pregunta, Normalizacion) {
+TEST_F(Pregunta, Normalizacion) {
     struct Fila {
         const char *entrada, *normal; // UTF-8
         Entero palabras, consonantes;
@@ -109,7 +112,7 @@ TEST(Pregunta, Normalizacion) {
                           Fila{"psst hmm", " psst hmm ", 2, 4}, Fila{"ÁRBOL", " arbol ", 1, 2},
                           Fila{"rhythm", " rhythm ", 1, 6}, Fila{"dos  palabras", " dos  palabras ", 3, 2},
                           Fila{"", "  ", 1, 0}, Fila{"  ÑÜÉ  ", "   ñüe   ", 5, 1}}) {
-        Banco b;
+        Banco& b = banco();
         std::string cadena = w(f.entrada);
         const std::string cifrada = b.v.fncGeneralizar(cadena);
         EXPECT_EQ(cadena, w(f.normal)) << f.entrada;

@@ -3,7 +3,7 @@
 // capital first and a full stop last unless one is there. (The suspense
 // replies, which the reveal does not finish, are checked with the input tests.)
 
-#include "Apoyo.h"
+#include "Rotulos.h"
 
 #include "texts/TextosRespaldo.h"
 
