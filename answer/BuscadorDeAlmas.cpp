@@ -1,8 +1,12 @@
 #include "answer/BuscadorDeAlmas.h"
 
+#include "answer/Reparto.h"
+
 #include "texts/TextosAlmas.h"
 #include "texts/TextosPlanos.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -20,6 +24,19 @@ constexpr auto kOracionMenu = plano(u8"Tomarse de manos y repetir al unísono:\r
 constexpr int kPeriodoMensajesMs = 5000;
 constexpr int kPeriodoAlmaMs = 3800;
 constexpr int kPeriodoOracionMs = 3000;
+
+// A found soul's label: three families assembled from pieces, then the four
+// whole labels, rarest last.
+constexpr Reparto<3 + AlmasEnteras.size()> kFamilias{15, 5, 3, 3, 2, 2, 1};
+
+// The longer the prayer stayed open, the more of the four values of its draw
+// start the messages: from 10 s one, from 14 s two, from 21 s three.
+struct Umbral {
+    long segundos;
+    int valores;
+};
+constexpr std::array<Umbral, 3> kUmbrales{{{21, 3}, {14, 2}, {10, 1}}};
+constexpr int kValoresOracion = 4;
 } // namespace
 
 void BuscadorDeAlmas::fncSeleccionarAlma() {
@@ -27,27 +44,21 @@ void BuscadorDeAlmas::fncSeleccionarAlma() {
         m_estado.NombreAlma = NombreAlmaPorDefecto;
         return;
     }
-    const int s = azar(31);
-    if (s <= 15) {
+    const int familia = kFamilias.entrada(azar(kFamilias.tamano()));
+    if (familia == 1) {
         const int medio = azar(AlmaMedios.size());
         const int final = azar(AlmaFinales.size());
         m_estado.NombreAlma =
             std::string(AlmaInicio) + std::string(AlmaMedios[medio]) + std::string(AlmaFinales[final]);
-    } else if (s <= 20) {
+    } else if (familia == 2) {
         const int primero = azar(Alma2Primeros.size());
         const int final = azar(Alma2Finales.size());
         m_estado.NombreAlma = std::string(Alma2Primeros[primero]) + std::string(Alma2Finales[final]);
-    } else if (s <= 23) {
+    } else if (familia == 3) {
         m_estado.NombreAlma =
             std::string(Alma3Primeros[azar(Alma3Primeros.size())]) + std::string(Alma3Final);
-    } else if (s <= 26) {
-        m_estado.NombreAlma = AlmasEnteras[1];
-    } else if (s <= 28) {
-        m_estado.NombreAlma = AlmasEnteras[2];
-    } else if (s <= 30) {
-        m_estado.NombreAlma = AlmasEnteras[3];
     } else {
-        m_estado.NombreAlma = AlmasEnteras[4];
+        m_estado.NombreAlma = AlmasEnteras[familia - 3];
     }
     if (azar(3) == 1) {
         // The status line then goes straight to its second message.
@@ -86,15 +97,9 @@ void BuscadorDeAlmas::mnuLeerOracion_Click() {
     }
     const auto despues = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
     const long abierta = despues - antes;
-    int umbral = 0; // the draw of 4 starts the messages when it is at most this
-    if (abierta >= 21) {
-        umbral = 3;
-    } else if (abierta >= 14) {
-        umbral = 2;
-    } else if (abierta >= 10) {
-        umbral = 1;
-    }
-    if (umbral > 0 && azar(4) <= umbral) {
+    const auto umbral = std::find_if(kUmbrales.begin(), kUmbrales.end(),
+                                     [abierta](const Umbral& u) { return abierta >= u.segundos; });
+    if (umbral != kUmbrales.end() && azar(kValoresOracion) <= umbral->valores) {
         m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoOracionMs));
         m_estado.PasoMensaje = 0;
     }

@@ -57,9 +57,8 @@ constexpr unsigned char sinAcento(unsigned char c) {
 
 PreguntaNormalizada normalizar(std::string_view pregunta) {
     PreguntaNormalizada r;
-    std::string& texto = r.texto;
+    std::string texto;
     texto.reserve(pregunta.size() + 8);
-    texto += ' ';
     for (const char c : ansi::enMinusculas(pregunta)) {
         if (c == 'k') {
             texto += "qu";
@@ -70,8 +69,7 @@ PreguntaNormalizada normalizar(std::string_view pregunta) {
 
     // An accented vowel ends a run like any vowel: the accent goes after the test.
     Entero racha = 0;
-    for (std::size_t i = 1; i < texto.size(); ++i) {
-        char& c = texto[i];
+    for (char& c : texto) {
         const auto u = static_cast<unsigned char>(c);
         if (esConsonante(u)) {
             sumar(racha, 1);
@@ -85,7 +83,7 @@ PreguntaNormalizada normalizar(std::string_view pregunta) {
             c = static_cast<char>(sinAcento(u));
         }
     }
-    texto += ' ';
+    r.texto = " " + texto + " ";
     return r;
 }
 

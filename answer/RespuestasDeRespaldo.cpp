@@ -1,29 +1,40 @@
 #include "answer/RespuestasDeRespaldo.h"
 
+#include "answer/Reparto.h"
 #include "texts/TextosRespaldo.h"
-
-#include <algorithm>
 
 namespace auguron {
 
 using namespace textos;
 
+namespace {
+// The first four ordinary replies come twice as often.
+constexpr Reparto<RespuestasOrdinarias.size()> kOrdinarias{2, 2, 2, 2};
+
+// Eight replies to an incoherent petition, the last three twice as likely, and
+// a ninth entry that answers as if the question were wrong too. The first
+// petitions draw over the first five replies only: the rest come once the
+// user has insisted.
+constexpr Reparto<RespuestasPeticionMala.size() + 1> kPeticionMala{1, 1, 1, 1, 1, 2, 2, 2, 4};
+constexpr int kPeticionMalaAlPrincipio = 5;
+constexpr Entero kInsistencias = 4;
+
+// The last reply to a wrong petition and question comes twice as often.
+constexpr Reparto<RespuestasPetYPregMalas.size()> kPetYPregMalas{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2};
+} // namespace
+
 void RespuestasDeRespaldo::fncResponderPreguntaOrdinaria() {
-    // Values 1 to 8 pick the first four replies two by two, so those come
-    // twice as often; 9 to 49 pick replies 5 to 45.
-    const int n = m_azar.fncNroAleatorio(RespuestasOrdinarias.size() + 4);
-    m_estado.Respuesta = RespuestasOrdinarias[n <= 8 ? (n + 1) / 2 : n - 4];
+    m_estado.Respuesta =
+        RespuestasOrdinarias[kOrdinarias.entrada(m_azar.fncNroAleatorio(kOrdinarias.tamano()))];
     sumar(m_estado.CantOtrasPreguntas, 1);
 }
 
 void RespuestasDeRespaldo::fncResponderPeticionIncoherente() {
-    // The last three replies, and the replies for a wrong petition and
-    // question, only come once the user has insisted four times.
-    const int n = m_azar.fncNroAleatorio(m_estado.CantPeticionesIncoherentes < 4 ? 5 : 15);
-    if (n <= 5) {
+    const bool insiste = m_estado.CantPeticionesIncoherentes >= kInsistencias;
+    const int n = kPeticionMala.entrada(
+        m_azar.fncNroAleatorio(insiste ? kPeticionMala.tamano() : kPeticionMalaAlPrincipio));
+    if (n <= RespuestasPeticionMala.size()) {
         m_estado.Respuesta = RespuestasPeticionMala[n];
-    } else if (n <= 11) {
-        m_estado.Respuesta = RespuestasPeticionMala[6 + (n - 6) / 2];
     } else {
         fncResponderPetYPregIncoherente();
     }
@@ -34,9 +45,8 @@ void RespuestasDeRespaldo::fncResponderPreguntaIncoherente() {
 }
 
 void RespuestasDeRespaldo::fncResponderPetYPregIncoherente() {
-    // The last reply is drawn twice as often.
-    const int n = m_azar.fncNroAleatorio(RespuestasPetYPregMalas.size() + 1);
-    m_estado.Respuesta = RespuestasPetYPregMalas[std::min(n, RespuestasPetYPregMalas.size())];
+    m_estado.Respuesta =
+        RespuestasPetYPregMalas[kPetYPregMalas.entrada(m_azar.fncNroAleatorio(kPetYPregMalas.tamano()))];
 }
 
 } // namespace auguron

@@ -1,5 +1,6 @@
 #include "answer/RespuestasFrecuentes.h"
 
+#include "answer/Reparto.h"
 #include "answer/Temas.h"
 #include "texts/TextosAlmas.h"
 #include "texts/TextosPlanos.h"
@@ -13,6 +14,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace auguron {
 
@@ -23,6 +25,30 @@ namespace {
 // Counted topics get their own replies this many times, then only the
 // repeated-topic reply.
 constexpr Entero kVecesAntesDeCansarse = 3;
+
+// The weighted draws, entry by entry (see Reparto).
+// 706: four rows of pieces, the second drawn twice as often; the first two
+// come under labels of their own.
+constexpr Reparto<Tema706Primeros.size()> kFilas706{1, 2};
+constexpr std::array<std::string_view, 4> kEtiquetas706{EtiquetaA, EtiquetaB, {}, {}};
+// The time: two values in five tell it; the others draw the whole replies.
+constexpr Reparto<1 + Tema10001.size()> kHora{2};
+// The date's first stage: two values in three refuse to tell it.
+constexpr Reparto<2> kFecha{2};
+// The offer dialogs' refusals: the first reply twice as often.
+constexpr Reparto<Tema404NoVende.size()> kNoVende{2};
+constexpr Reparto<Tema404NoReza.size()> kNoReza{2};
+// Who: the four plain replies, a three-piece reply, a short one and a
+// suspense answer. The range starts four short, which leaves the suspense
+// out, and widens after the first three-piece reply.
+constexpr Reparto<Tema807Simples.size() + 3> kQuien{1, 1, 1, 1, 3, 2, 3};
+constexpr int kQuienTresPiezas = Tema807Simples.size() + 1;
+constexpr int kQuienBreve = kQuienTresPiezas + 1;
+constexpr Entero kRangoExtra807 = 4;
+// Half the three-piece replies have no opening.
+constexpr Reparto<1 + Tema807Aperturas.size()> kAperturas807{2};
+// The second final reply of 10006 twice as often.
+constexpr Reparto<Tema10006Finales.size()> kFinales10006{1, 2};
 
 // The offer dialogs close for the run at this many visits.
 constexpr Entero kFuturoCerrado = 25;
@@ -37,9 +63,10 @@ constexpr auto kOracion = plano(u8"        Lee en voz alta la siguiente oración
                                 u8"                  sae córpore, sae crucis.\r"
                                 u8"                     Emoc al es olbaid le.");
 
-// Up to three codes; only the ones given are searched, never the empty places.
+// The codes of one row, up to five; only the ones given are searched, never
+// the empty places.
 struct Codigos {
-    std::array<Entero, 3> valores{};
+    std::array<Entero, 5> valores{};
     std::size_t usados = 0;
 
     constexpr Codigos(std::initializer_list<Entero> lista) {
@@ -144,63 +171,54 @@ bool RespuestasFrecuentes::responderTema(Entero tema) {
         }
         return true;
     }
-    switch (tema) {
-    case tema::Nota:
-    case tema::CuantasNotas:
-        m_estado.Respuesta = Tema5016Bases[azar(Tema5016Bases.size())];
-        m_estado.Respuesta += Tema5016Finales[azar(Tema5016Finales.size())];
-        break;
-    case tema::Trabajo:
-    case tema::Boda:
-    case tema::BodaCasarse:
-    case tema::BodaFecha:
-        responderContado(tema);
-        break;
-    case tema::SuerteDelDia:
-        responderDigitoDelDia();
-        break;
-    case tema::NumerosDeLaSemana:
-        responderNumerosDeLaSemana();
-        break;
-    case tema::Hora:
-        responderHora();
-        break;
-    case tema::Fecha:
-        responderFecha();
-        break;
-    case tema::Futuro:
-    case tema::FuturoProximo:
-        responderOfrecimiento();
-        break;
-    case tema::Quien:
-    case tema::QuienConDinero:
-    case tema::QuienEsConDinero:
-    case tema::QuienDeLaFamilia:
-    case tema::QuienEsDeLaFamilia:
-        responderQuien();
-        break;
-    case tema::SentidoDeLaVida:
-        responderSentidoDeLaVida();
-        break;
-    case tema::Estadisticas:
-        responderEstadisticas();
-        break;
-    default:
-        return false;
+    // The topics whose replies do more than one draw over a list.
+    using Responder = void (RespuestasFrecuentes::*)();
+    struct FilaEspecial {
+        Codigos codigos;
+        Responder responder;
+    };
+    static constexpr std::array<FilaEspecial, 11> kFilasEspeciales{{
+        {{tema::Nota, tema::CuantasNotas}, &RespuestasFrecuentes::responderNota},
+        {{tema::Trabajo}, &RespuestasFrecuentes::responderTrabajo},
+        {{tema::Boda, tema::BodaCasarse, tema::BodaFecha}, &RespuestasFrecuentes::responderBoda},
+        {{tema::SuerteDelDia}, &RespuestasFrecuentes::responderDigitoDelDia},
+        {{tema::NumerosDeLaSemana}, &RespuestasFrecuentes::responderNumerosDeLaSemana},
+        {{tema::Hora}, &RespuestasFrecuentes::responderHora},
+        {{tema::Fecha}, &RespuestasFrecuentes::responderFecha},
+        {{tema::Futuro, tema::FuturoProximo}, &RespuestasFrecuentes::responderOfrecimiento},
+        {{tema::Quien, tema::QuienConDinero, tema::QuienEsConDinero, tema::QuienDeLaFamilia,
+          tema::QuienEsDeLaFamilia},
+         &RespuestasFrecuentes::responderQuien},
+        {{tema::SentidoDeLaVida}, &RespuestasFrecuentes::responderSentidoDeLaVida},
+        {{tema::Estadisticas}, &RespuestasFrecuentes::responderEstadisticas},
+    }};
+    for (const FilaEspecial& f : kFilasEspeciales) {
+        if (f.codigos.contiene(tema)) {
+            (this->*f.responder)();
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
-void RespuestasFrecuentes::responderContado(Entero tema) {
-    // Work counts alone; the three marriage codes share one count.
-    const bool trabajo = tema == tema::Trabajo;
-    Entero& veces = trabajo ? m_estado.CantTema2003 : m_estado.CantTema305;
+void RespuestasFrecuentes::responderNota() {
+    m_estado.Respuesta = Tema5016Bases[azar(Tema5016Bases.size())];
+    m_estado.Respuesta += Tema5016Finales[azar(Tema5016Finales.size())];
+}
+
+void RespuestasFrecuentes::responderTrabajo() {
+    responderContado(m_estado.CantTema2003, lista<Tema2003>);
+}
+
+void RespuestasFrecuentes::responderBoda() {
+    responderContado(m_estado.CantTema305, lista<Tema305>);
+}
+
+void RespuestasFrecuentes::responderContado(Entero& veces, const Lista& respuestas) {
     if (veces >= kVecesAntesDeCansarse) {
         fncResponderTemaRepetido();
-    } else if (trabajo) {
-        m_estado.Respuesta = Tema2003[azar(Tema2003.size())];
     } else {
-        m_estado.Respuesta = Tema305[azar(Tema305.size())];
+        m_estado.Respuesta = respuestas[azar(respuestas.size())];
     }
     sumar(veces, 1);
 }
@@ -210,24 +228,9 @@ void RespuestasFrecuentes::responderDigitoDelDia() {
     const int cifra = siguienteNumero(static_cast<int>(static_cast<unsigned>(fecha.day())), 10);
     const std::string digito = numeroCifrado(cifra);
 
-    int fila = 0;
-    // Draws 2 and 3 both take the second row, with label B.
-    switch (azar(Tema706Primeros.size() + 1)) {
-    case 1:
-        m_estado.NombreAlma = EtiquetaA;
-        fila = 1;
-        break;
-    case 2:
-    case 3:
-        m_estado.NombreAlma = EtiquetaB;
-        fila = 2;
-        break;
-    case 4:
-        fila = 3;
-        break;
-    default:
-        fila = 4;
-        break;
+    const int fila = kFilas706.entrada(azar(kFilas706.tamano()));
+    if (!kEtiquetas706[fila - 1].empty()) {
+        m_estado.NombreAlma = kEtiquetas706[fila - 1];
     }
     m_estado.Respuesta = std::string(Tema706Primeros[fila]) + digito + std::string(Tema706Ultimos[fila]);
 }
@@ -264,10 +267,9 @@ void RespuestasFrecuentes::responderNumerosDeLaSemana() {
 }
 
 void RespuestasFrecuentes::responderHora() {
-    // Two draws in five tell the time; the others are whole replies.
-    const int n = azar(2 + Tema10001.size());
-    if (n >= 3) {
-        m_estado.Respuesta = Tema10001[n - 2];
+    const int n = kHora.entrada(azar(kHora.tamano()));
+    if (n > 1) {
+        m_estado.Respuesta = Tema10001[n - 1];
         return;
     }
     const auto segundos = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
@@ -280,8 +282,7 @@ void RespuestasFrecuentes::responderHora() {
 void RespuestasFrecuentes::responderFecha() {
     switch (m_estado.EtapaTema10002) {
     case 0:
-        // Two draws in three refuse to tell the date.
-        if (azar(3) <= 2) {
+        if (kFecha.entrada(azar(kFecha.tamano())) == 1) {
             m_estado.Respuesta = Tema10002Etapa0;
             m_estado.EtapaTema10002 = 1;
         } else {
@@ -318,15 +319,12 @@ void RespuestasFrecuentes::responderOfrecimiento() {
     } else if (m_plataforma.mensaje(kConsulta, "Consulta", Botones::SiNo) == Boton::No) {
         r = Tema404NoQuiere[azar(Tema404NoQuiere.size())];
     } else if (m_plataforma.mensaje(kOfrecimiento, "Ofrecimiento", Botones::SiNo) == Boton::No) {
-        // The first reply is drawn twice as often.
-        const int n = azar(Tema404NoVende.size() + 1);
-        r = Tema404NoVende[n <= 2 ? 1 : n - 1];
+        r = Tema404NoVende[kNoVende.entrada(azar(kNoVende.tamano()))];
     } else if (m_plataforma.mensaje(kOracion, kTituloOracion, Botones::AceptarCancelar) == Boton::Aceptar) {
         r = Tema404Reza;
         m_estado.CantTema404 = kFuturoCerrado;
     } else {
-        const int n = azar(Tema404NoReza.size() + 1);
-        r = Tema404NoReza[n <= 2 ? 1 : n - 1];
+        r = Tema404NoReza[kNoReza.entrada(azar(kNoReza.tamano()))];
     }
     sumar(m_estado.CantTema404, 1);
 }
@@ -342,18 +340,17 @@ void RespuestasFrecuentes::responderQuien() {
         return;
     }
 
-    const int n = azar(m_estado.RangoExtraTema807 + 8);
-    if (n <= 4) {
+    const int n = kQuien.entrada(azar(kQuien.tamano() - kRangoExtra807 + m_estado.RangoExtraTema807));
+    if (n <= Tema807Simples.size()) {
         r = Tema807Simples[n];
-    } else if (n <= 7) {
+    } else if (n == kQuienTresPiezas) {
         // After the first three-piece reply the suspense answers become possible.
-        m_estado.RangoExtraTema807 = 4;
-        // Half the three-piece replies have no opening.
-        const int apertura = azar(Tema807Aperturas.size() + 2);
-        r = apertura <= 2 ? std::string() : std::string(Tema807Aperturas[apertura - 2]);
+        m_estado.RangoExtraTema807 = kRangoExtra807;
+        const int apertura = kAperturas807.entrada(azar(kAperturas807.tamano()));
+        r = apertura == 1 ? std::string() : std::string(Tema807Aperturas[apertura - 1]);
         r += Tema807Medios[azar(Tema807Medios.size())];
         r += Tema807Cierres[azar(Tema807Cierres.size())];
-    } else if (n <= 9) {
+    } else if (n == kQuienBreve) {
         r = Tema807Breves[azar(Tema807Breves.size())];
     } else {
         const int v = azar(Tema807PiezasA.size());
@@ -377,7 +374,7 @@ void RespuestasFrecuentes::responderSentidoDeLaVida() {
     if (m_estado.YaTema10006) {
         fncResponderTemaRepetido();
     } else if (m_estado.SuspensoActivo) {
-        m_estado.Respuesta = Tema10006Finales[azar(Tema10006Finales.size() + 1) == 1 ? 1 : 2];
+        m_estado.Respuesta = Tema10006Finales[kFinales10006.entrada(azar(kFinales10006.tamano()))];
         m_estado.YaTema10006 = true;
         m_estado.TemaSuspenso = 0;
     } else {

@@ -7,6 +7,7 @@
 #include "answer/RespuestasDeRespaldo.h"
 #include "platform/Plataforma.h"
 #include "state/EstadoSesion.h"
+#include "texts/TextoCifrado.h"
 #include "util/Aleatorio.h"
 
 namespace auguron {
@@ -32,7 +33,10 @@ private:
 
     // One handler per kind of row of the table of codes; false for no row.
     bool responderTema(Entero tema);
-    void responderContado(Entero tema);
+    void responderNota();
+    void responderTrabajo();
+    void responderBoda();
+    void responderContado(Entero& veces, const textos::Lista& respuestas);
     void responderDigitoDelDia();
     void responderNumerosDeLaSemana();
     void responderHora();

@@ -1,5 +1,6 @@
 #include "util/Aleatorio.h"
 
+#include <algorithm>
 #include <bit>
 #include <utility>
 
@@ -30,7 +31,7 @@ Entero GeneradorReloj::fncNroAleatorio(int Intervalo) {
     m_motor.seed(m_motor() ^ mezclar(tiempo));
     const double r = std::generate_canonical<double, 53>(m_motor);
     const auto n = static_cast<int>(r * Intervalo) + 1;
-    return static_cast<Entero>(n > Intervalo ? Intervalo : n);
+    return static_cast<Entero>(std::min(n, Intervalo));
 }
 
 } // namespace auguron
