@@ -29,6 +29,7 @@ public:
     const EstadoSesion& estado() const { return m_estado; }
     BuscadorDeAlmas& almas() { return m_almas; }
     CapturaPeticion& captura() { return m_captura; }
+    RespuestasDeRespaldo& respaldo() { return m_respaldo; }
     RespuestasFrecuentes& frecuentes() { return m_frecuentes; }
 
     // Read access for the statistics window.

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <sstream>
 #include <vector>
 
 namespace auguron {
@@ -51,6 +53,195 @@ TEST_F(Frecuentes, LosCodigosConFilaYLosDemas) {
         EXPECT_EQ(b.e().CantPregFrecuentes - b.e().CantOtrasPreguntas, -1) << codigo;
         EXPECT_EQ(b.e().NombreAlma, AlmasEnteras[2]) << codigo;
         EXPECT_EQ(b.e().Respuesta, RespuestasOrdinarias[8]) << codigo;
+    }
+}
+
+// Every value of every weighted draw, and the text, the label and the count
+// it gives. `entradas` says, value by value from 1, which entry each value
+// picks: "3*2" is entry 3 for two values, "5..9" entries 5 to 9 one value
+// each; O is an obvious-question reply, R the repeated-topic reply. The
+// draws that follow the first are all scripted 1.
+struct Tiradas {
+    const char* nombre;
+    int tamano;
+    const char* entradas;
+    std::function<void(Banco&)> llamar;
+    std::function<std::string(const std::string& entrada)> texto;       // plain
+    std::function<std::string_view(const std::string& entrada)> rotulo = nullptr; // none: the default label
+    Entero EstadoSesion::*cuenta = &EstadoSesion::CantPregFrecuentes;
+    std::function<void(Banco&)> preparar = nullptr;
+};
+
+std::vector<std::string> valorPorValor(std::string_view entradas) {
+    std::vector<std::string> r;
+    std::istringstream s{std::string(entradas)};
+    for (std::string t; s >> t;) {
+        if (const auto por = t.find('*'); por != std::string::npos) {
+            r.insert(r.end(), static_cast<std::size_t>(std::stoi(t.substr(por + 1))), t.substr(0, por));
+        } else if (const auto a = t.find(".."); a != std::string::npos) {
+            for (int e = std::stoi(t.substr(0, a)); e <= std::stoi(t.substr(a + 2)); ++e) {
+                r.push_back(std::to_string(e));
+            }
+        } else {
+            r.push_back(t);
+        }
+    }
+    return r;
+}
+
+TEST_F(Frecuentes, CadaValorDeCadaTiradaDaSuTexto) {
+    const auto de = [](const auto& lista, int desde = 0) {
+        return [&lista, desde](const std::string& e) { return plano(lista[std::stoi(e) - desde]); };
+    };
+    const auto tema = [](Entero codigo) {
+        return [codigo](Banco& b) { b.v.frecuentes().fncResponderPreguntaFrecuente(codigo); };
+    };
+    const auto obvia = [](const auto& lista) {
+        return
+            [&lista](const std::string& e) { return plano(e == "O" ? Obviedades[1] : lista[std::stoi(e)]); };
+    };
+    const auto respaldo = [](void (RespuestasDeRespaldo::*r)()) {
+        return [r](Banco& b) { (b.v.respaldo().*r)(); };
+    };
+    const std::string d = " " + std::to_string(((6 * 17 + 15) % 256) % 10); // the digit of the 6th
+    const std::string sep = plano(Tema807Separador);
+    const std::vector<Tiradas> filas = {
+        {"ordinaria",
+         49,
+         "1*2 2*2 3*2 4*2 5..45",
+         respaldo(&RespuestasDeRespaldo::fncResponderPreguntaOrdinaria),
+         de(RespuestasOrdinarias),
+         {},
+         &EstadoSesion::CantOtrasPreguntas},
+        {"peticion_mala",
+         5,
+         "1..5",
+         respaldo(&RespuestasDeRespaldo::fncResponderPeticionIncoherente),
+         de(RespuestasPeticionMala),
+         {},
+         nullptr},
+        {"peticion_mala_insistente",
+         15,
+         "1..5 6*2 7*2 8*2 9*4",
+         respaldo(&RespuestasDeRespaldo::fncResponderPeticionIncoherente),
+         [](const std::string& e) {
+             return plano(e == "9" ? RespuestasPetYPregMalas[1] : RespuestasPeticionMala[std::stoi(e)]);
+         },
+         {},
+         nullptr,
+         [](Banco& b) { b.e().CantPeticionesIncoherentes = 4; }},
+        {"pregunta_mala",
+         11,
+         "1..11",
+         respaldo(&RespuestasDeRespaldo::fncResponderPreguntaIncoherente),
+         de(RespuestasPreguntaMala),
+         {},
+         nullptr},
+        {"peticion_y_pregunta_malas",
+         14,
+         "1..12 13*2",
+         respaldo(&RespuestasDeRespaldo::fncResponderPetYPregIncoherente),
+         de(RespuestasPetYPregMalas),
+         {},
+         nullptr},
+        {"digito_del_dia", 5, "1 2*2 3 4", tema(706),
+         [&](const std::string& e) {
+             return plano(Tema706Primeros[std::stoi(e)]) + d + plano(Tema706Ultimos[std::stoi(e)]);
+         },
+         [](const std::string& e) {
+             return e == "1"
+                        ? std::string_view(EtiquetaA)
+                        : (e == "2" ? std::string_view(EtiquetaB) : std::string_view(NombreAlmaPorDefecto));
+         }},
+        {"hora", 5, "1*2 2..4", tema(10001),
+         [](const std::string& e) {
+             return e == "1" ? plano(Tema10001Entrada) + "12:00" : plano(Tema10001[std::stoi(e) - 1]);
+         }},
+        {"fecha", 3, "1*2 2", tema(10002),
+         [](const std::string& e) {
+             return e == "1" ? plano(Tema10002Etapa0)
+                             : plano(Tema10002AntesFecha) + "domingo, 6 de diciembre de 2026" +
+                                   plano(Tema10002DespuesFecha);
+         }},
+        {"quien", 8, "1..4 5*3 6", tema(807),
+         [](const std::string& e) {
+             return e == "5" ? plano(Tema807Medios[1]) + plano(Tema807Cierres[1])
+                             : plano(e == "6" ? Tema807Breves[1] : Tema807Simples[std::stoi(e)]);
+         }},
+        {"quien_con_el_rango_abierto",
+         12,
+         "1..4 5*3 6*2 7*3",
+         tema(807),
+         [&](const std::string& e) {
+             if (e == "7") {
+                 return plano(Tema807PiezasA[1]) + sep + plano(Tema807PiezasB[1]) + sep +
+                        plano(Tema807PiezasC[1]) + sep + plano(Tema807Cola);
+             }
+             return e == "5" ? plano(Tema807Medios[1]) + plano(Tema807Cierres[1])
+                             : plano(e == "6" ? Tema807Breves[1] : Tema807Simples[std::stoi(e)]);
+         },
+         {},
+         &EstadoSesion::CantPregFrecuentes,
+         [](Banco& b) { b.e().RangoExtraTema807 = 4; }},
+        {"apertura_de_tres_piezas", 4, "1*2 2 3",
+         [](Banco& b) {
+             b.azar.tiradas.push_front({5, 8});
+             b.v.frecuentes().fncResponderPreguntaFrecuente(807);
+         },
+         [](const std::string& e) {
+             return (e == "1" ? std::string() : plano(Tema807Aperturas[std::stoi(e) - 1])) +
+                    plano(Tema807Medios[1]) + plano(Tema807Cierres[1]);
+         }},
+        {"sentido_de_la_vida_final",
+         3,
+         "1 2*2",
+         tema(10006),
+         de(Tema10006Finales),
+         {},
+         &EstadoSesion::CantPregFrecuentes,
+         [](Banco& b) { b.e().SuspensoActivo = true; }},
+        {"numeros_ya_dados",
+         4,
+         "1..3 R",
+         tema(712),
+         [](const std::string& e) {
+             return plano(e == "R" ? TemasRepetidos[1] : Tema712YaDados[std::stoi(e)]);
+         },
+         {},
+         &EstadoSesion::CantPregFrecuentes,
+         [](Banco& b) { b.e().YaTema712 = true; }},
+        {"509", 3, "O*2 1", tema(509), obvia(Tema509)},
+        {"10003", 6, "1..4 O*2", tema(10003), obvia(Tema10003)},
+        {"10008", 5, "1 2 O*3", tema(10008), obvia(Tema10008)},
+        {"10009", 5, "1 2 O*3", tema(10009), obvia(Tema10009)},
+        {"101", 4, "1..4", tema(101), de(Tema101)},
+        {"7_307_607", 6, "1..6", tema(607), de(Tema7)},
+        {"6608", 5, "1..5", tema(6608), de(Tema6608)},
+        {"5500", 5, "1..5", tema(5500), de(Tema5500)},
+    };
+    for (const Tiradas& f : filas) {
+        const std::vector<std::string> entradas = valorPorValor(f.entradas);
+        ASSERT_EQ(entradas.size(), static_cast<std::size_t>(f.tamano)) << f.nombre;
+        for (int valor = 1; valor <= f.tamano; ++valor) {
+            SCOPED_TRACE(std::string(f.nombre) + ", value " + std::to_string(valor));
+            Banco& b = banco();
+            if (f.preparar) {
+                f.preparar(b);
+            }
+            b.azar.tiradas.push_back({valor, f.tamano});
+            for (int i = 0; i < 4; ++i) {
+                b.azar.tiradas.push_back({1});
+            }
+            const std::string& entrada = entradas[static_cast<std::size_t>(valor - 1)];
+            f.llamar(b);
+            EXPECT_EQ(plano(b.e().Respuesta), f.texto(entrada));
+            EXPECT_EQ(b.e().NombreAlma,
+                      f.rotulo ? f.rotulo(entrada) : std::string_view(NombreAlmaPorDefecto));
+            if (f.cuenta != nullptr) {
+                EXPECT_EQ(b.e().*f.cuenta, 1);
+            }
+            b.azar.tiradas.clear(); // only the first draws are this row's
+        }
     }
 }
 
