@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (Release) and runs them all: start-up against the bare
-# Qt reference (wall time, CPU time, peak memory, callgrind instructions), answer
-# latency, suspense timing and the logic alone; then prints the summary table.
+# Builds the benchmarks (Release; workflow preset "benchmarks", in build/bench)
+# and runs them all: start-up against the bare Qt reference (wall time, CPU
+# time, peak memory, callgrind instructions), answer latency, suspense timing
+# and the logic alone; then prints the summary table.
 #
-#   bash bench/correr.sh [build directory]       (default: build/bench)
+#   bash bench/correr.sh
 #
 # VECES_ARRANQUE, VECES_LATENCIA and VECES_SUSPENSO change the number of runs.
 set -euo pipefail
 
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-dir=${1:-$raiz/build/bench}
+dir=$raiz/build/bench
 veces_arranque=${VECES_ARRANQUE:-31}
 veces_latencia=${VECES_LATENCIA:-201}
 veces_suspenso=${VECES_SUSPENSO:-3}
 
+bash "$raiz/tools/preparar.sh" bench
 echo "== Compilando en $dir (Release)"
-cmake -S "$raiz" -B "$dir" -DAUGURON_BENCH=ON -DAUGURON_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$dir" -j"$(nproc)" --target arranque_auguron arranque_referencia medir_arranque latencia suspenso \
-    banco_logica >/dev/null
+(cd "$raiz" && CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)} \
+    cmake --workflow --preset benchmarks >/dev/null)
 
 b=$dir/bench
 resumen=$b/resumen.txt

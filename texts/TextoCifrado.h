@@ -39,13 +39,36 @@ template <std::size_t Capacidad, std::size_t N> struct Tabla {
 inline constexpr std::size_t kLargoLibre = std::numeric_limits<std::size_t>::max();
 
 namespace detalle {
+// Never defined: reaching it stops the compilation.
+void largo_equivocado();
+
+// Stops the compilation over a text of the wrong length, with the expected
+// length, the actual one and the text in the compiler's message. Clang prints
+// the call with its values:
+//   note: in call to 'texto_de_largo_equivocado(42, 43, &u8"veo billetes…"[0])'
+// GCC prints this call with argument names only; it shows the texts and the
+// expected length in the calls above it, and the actual length as the index
+// of the out-of-bounds read below:
+//   in 'constexpr' expansion of '…tabla<95, 42, 38, …>("veo monedas…", "veo billetes…", …)'
+//   in 'constexpr' expansion of '…agregar<175, 3, 44>(t, i, (* & lit#1), 42, 1)'
+//   error: array subscript value '43' is outside the bounds of array 'largo_real' …
+// that is: text lit#1 (the second, counted from 0) must have 42 characters and has 43.
+constexpr void texto_de_largo_equivocado(std::size_t esperado, std::size_t real, const char8_t* texto) {
+    if (esperado != real && texto != nullptr) {
+        const char largo_real[1]{};
+        if (largo_real[real] == 0) { // GCC: the subscript value is the text's actual length
+            largo_equivocado();
+        }
+    }
+}
+
 template <std::size_t C, std::size_t N, std::size_t M>
 constexpr void agregar(Tabla<C, N>& t, std::size_t& i, const char8_t (&lit)[M], std::size_t esperado,
                        bool cifrar = true) {
     std::size_t largo = 0;
     const auto bytes = ansi::desdeUtf8(lit, largo);
     if (esperado != kLargoLibre && largo != esperado) {
-        throw "a stored text does not have the length it must have";
+        texto_de_largo_equivocado(esperado, largo, lit);
     }
     const std::size_t desde = t.inicio[i];
     for (std::size_t j = 0; j < largo; ++j) {

@@ -9,8 +9,9 @@
 #
 #   tools/capturas.sh [--programa PROGRAM] [--salida DIR]
 #
-# Without --programa the Release program is built in build/programa (as
-# tools/ejecutar.sh does); without --salida the pictures go to docs/capturas/.
+# Without --programa the Release program is built in build/programa (workflow
+# preset "screenshots", the same build as tools/ejecutar.sh); without --salida
+# the pictures go to docs/capturas/.
 # Exit status: 0 all as it should be; 1 something is not; 77 a tool is missing
 # (Xvfb, xdotool, xwininfo, xmodmap, ImageMagick), so nothing could be checked.
 set -euo pipefail
@@ -45,8 +46,8 @@ for c in magick convert-im6.q16 convert-im7.q16 convert; do
 done
 
 if [[ -z $programa ]]; then
-    cmake -S "$raiz" -B "$raiz/build/programa" -DCMAKE_BUILD_TYPE=Release -DAUGURON_TESTS=OFF >/dev/null
-    cmake --build "$raiz/build/programa" --target auguron -j"$(nproc)"
+    (cd "$raiz" && CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)} \
+        cmake --workflow --preset screenshots)
     programa="$raiz/build/programa/auguron"
 fi
 mkdir -p "$salida"

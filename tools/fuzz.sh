@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the session fuzzer with clang (libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs it.
+# UndefinedBehaviorSanitizer; workflow preset "fuzzing", in build/fuzz) and runs it.
 #
 #   tools/fuzz.sh [RUNS] [libFuzzer options...]     RUNS defaults to 1000000
 #
@@ -11,13 +11,12 @@ set -euo pipefail
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 corridas=${1:-1000000}
 shift || true
-dir=${AUGURON_FUZZ_DIR:-$raiz/build/fuzz} # where it builds, keeps the corpus and the findings
+dir=$raiz/build/fuzz # where the preset builds; the corpus and the findings stay there too
 
 bash "$raiz/tools/preparar.sh" fuzz
 
-cmake -S "$raiz" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DAUGURON_FUZZ=ON >/dev/null
-cmake --build "$dir" --target fuzz_sesion -j"$(nproc)"
+(cd "$raiz" && CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)} \
+    cmake --workflow --preset fuzzing)
 mkdir -p "$dir/corpus" "$dir/hallazgos"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}

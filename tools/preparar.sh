@@ -4,17 +4,24 @@
 #   preparar.sh probar     build the program and run its tests
 #   preparar.sh capturas   take the screenshots (an X server, xdotool, ImageMagick)
 #   preparar.sh fuzz       fuzz the logic with libFuzzer (clang)
-# Safe to run again: it only calls apt-get when something is absent.
+#   preparar.sh bench      build and run the benchmarks (Google Benchmark)
+# Safe to run again: it only calls apt-get when something is absent, and says
+# first, in one line, what it is about to install and for which job.
 set -euo pipefail
 
 compilar=(g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
-case "${1:-}" in
-ejecutar) paquetes=("${compilar[@]}") ;;
-probar) paquetes=("${compilar[@]}" libgtest-dev appstream desktop-file-utils lintian) ;;
-capturas) paquetes=("${compilar[@]}" xvfb xdotool x11-utils x11-xserver-utils imagemagick) ;;
-fuzz) paquetes=("${compilar[@]}" libgtest-dev clang libclang-rt-dev) ;;
+trabajo=${1:-}
+case "$trabajo" in
+ejecutar) para="compilar y abrir Auguron" paquetes=("${compilar[@]}") ;;
+probar) para="compilar y probar Auguron" paquetes=("${compilar[@]}" libgtest-dev appstream desktop-file-utils lintian) ;;
+capturas)
+    para="tomar las capturas"
+    paquetes=("${compilar[@]}" xvfb xdotool x11-utils x11-xserver-utils imagemagick)
+    ;;
+fuzz) para="el fuzzing con clang" paquetes=("${compilar[@]}" libgtest-dev clang libclang-rt-dev) ;;
+bench) para="las mediciones" paquetes=("${compilar[@]}" libbenchmark-dev) ;;
 *)
-    echo "uso: $0 ejecutar|probar|capturas|fuzz" >&2
+    echo "uso: $0 ejecutar|probar|capturas|fuzz|bench" >&2
     exit 2
     ;;
 esac
@@ -27,7 +34,7 @@ for p in "${paquetes[@]}"; do
 done
 
 if ((${#faltan[@]})); then
-    echo "auguron: instalando ${faltan[*]}" >&2
+    echo "auguron: para $para ($trabajo) se instalan con apt-get: ${faltan[*]}" >&2
     sudo_cmd=()
     if [[ $(id -u) -ne 0 ]]; then
         sudo_cmd=(sudo)
