@@ -5,6 +5,7 @@
 #   preparar.sh capturas   take the screenshots (an X server, xdotool, ImageMagick)
 #   preparar.sh fuzz       fuzz the logic with libFuzzer (clang)
 #   preparar.sh bench      build and run the benchmarks (Google Benchmark)
+#   preparar.sh revisar    what CI adds: clang and clang-format
 # Safe to run again: it only calls apt-get when something is absent, and says
 # first, in one line, what it is about to install and for which job.
 set -euo pipefail
@@ -20,8 +21,9 @@ capturas)
     ;;
 fuzz) para="el fuzzing con clang" paquetes=("${compilar[@]}" libgtest-dev clang libclang-rt-dev) ;;
 bench) para="las mediciones" paquetes=("${compilar[@]}" libbenchmark-dev) ;;
+revisar) para="las revisiones de CI (clang, formato)" paquetes=("${compilar[@]}" libgtest-dev clang clang-format) ;;
 *)
-    echo "uso: $0 ejecutar|probar|capturas|fuzz|bench" >&2
+    echo "uso: $0 ejecutar|probar|capturas|fuzz|bench|revisar" >&2
     exit 2
     ;;
 esac

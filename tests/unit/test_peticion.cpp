@@ -37,7 +37,7 @@ TEST_F(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         {".abc\b\b\b\b", "", "", 0}, // an empty box ends the capture
         {".abc\b\b\b\b\b.q", "Ve", "q", 1},
         {"ab.cd\b\b\b", "Ab", "", 1}, // erasing the opening stop does not close it
-        {std::string(40, 'a') + ".", "A" + std::string(39, 'a') + ".", "", 0}, // past position 40
+        {std::string(40, 'a') + ".", std::string("A").append(39, 'a').append("."), "", 0}, // past position 40
         // Ctrl+A, Ctrl+V, Escape and Enter are no characters: not shown, not
         // captured, and the phrase does not run ahead of the box.
         {".sí\x01\x16\x1b\r.o\r", "Velmo", "sí", 2},
@@ -53,7 +53,7 @@ TEST_F(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
 
 TEST_F(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
     Banco& b = banco();
-    b.teclear(P, "." + std::string(38, 'x'));
+    b.teclear(P, std::string(".").append(38, 'x'));
     EXPECT_EQ(b.caja(P), kFrase);
     EXPECT_FALSE(b.e().EnRetroceso);
     b.teclear(P, "y"); // the 39th key erases
@@ -72,7 +72,7 @@ TEST_F(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
 // down to an empty box and a position of 0 and below. The same through a
 // capture opened at position 40, whose erasing started with nothing captured.
 TEST_F(CapturaAcotada, LaCajaSigueEnLaFraseTrasUnRetroceso) {
-    for (const std::string& teclas : {"." + std::string(38, 'x') + std::string(8, 'y') + "\b",
+    for (const std::string& teclas : {std::string(".").append(38, 'x').append(8, 'y').append("\b"),
                                       std::string(39, 'a') + "." + std::string(8, '\b')}) {
         Banco& b = banco();
         b.teclear(P, teclas);

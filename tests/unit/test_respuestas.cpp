@@ -66,7 +66,7 @@ struct Tiradas {
     int tamano;
     const char* entradas;
     std::function<void(Banco&)> llamar;
-    std::function<std::string(const std::string& entrada)> texto;       // plain
+    std::function<std::string(const std::string& entrada)> texto;                 // plain
     std::function<std::string_view(const std::string& entrada)> rotulo = nullptr; // none: the default label
     Entero EstadoSesion::*cuenta = &EstadoSesion::CantPregFrecuentes;
     std::function<void(Banco&)> preparar = nullptr;
