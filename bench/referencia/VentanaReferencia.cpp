@@ -108,17 +108,21 @@ int caja(const QString& texto, const QString& titulo, bool conCancelar) {
 
 } // namespace
 
-VentanaReferencia::VentanaReferencia(QWidget* parent)
-    : QMainWindow(parent) {
-    setPalette(QApplication::style()->standardPalette());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Auguron - Sistema Interactivo de Vagulantes"));
+QIcon iconoReferencia() {
     QIcon icono;
     for (const int lado : {16, 32, 48, 64, 128}) {
         icono.addFile(QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado));
     }
     icono.addFile(QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256));
-    setWindowIcon(icono);
+    return icono;
+}
+
+VentanaReferencia::VentanaReferencia(QWidget* parent)
+    : QMainWindow(parent) {
+    setPalette(QApplication::style()->standardPalette());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Auguron - Sistema Interactivo de Vagulantes"));
+    // The window takes the application's icon, as the program's does.
 
     const QColor gris(224, 224, 224);
     auto* fondo = new QWidget(this);
