@@ -153,7 +153,8 @@ int main(int argc, char* argv[]) {
         ref->lblRespuesta->geometry() != real.lblRespuesta->geometry() ||
         ref->lblRespuesta->font() != real.lblRespuesta->font() ||
         ref->txtPregunta->geometry() != real.txtPregunta->geometry() ||
-        ref->txtPregunta->font() != real.txtPregunta->font()) {
+        ref->txtPregunta->font() != real.txtPregunta->font() ||
+        ref->txtPeticion->font() != real.txtPeticion->font()) {
         qFatal("the reference window differs from the real one");
     }
 

@@ -56,13 +56,19 @@ QLabel* etiqueta(QWidget* padre, const QString& texto, QRect geometria, const QC
     return l;
 }
 
-// The same narrowing as the program's, so both windows draw the same glyphs.
-void encajar(QLabel* l, const QStringList& textos) {
-    QFont f = l->font();
+// The same narrowing as the program's, so both windows draw the same glyphs:
+// a step at a time down from 100, until the texts fit. A box keeps 2 pixels
+// clear on each side of its text, inside its frame, and 1 more for the caret.
+void encajar(QWidget* w, const QStringList& textos) {
+    int util = w->width();
+    if (const auto* t = qobject_cast<const QLineEdit*>(w)) {
+        util -= (t->hasFrame() ? 2 * t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0) + 5;
+    }
+    QFont f = w->font();
     const auto cabe = [&] {
         const QFontMetrics m(f);
         for (const QString& t : textos) {
-            if (m.horizontalAdvance(t) > l->width()) {
+            if (m.horizontalAdvance(t) > util) {
                 return false;
             }
         }
@@ -71,7 +77,7 @@ void encajar(QLabel* l, const QStringList& textos) {
     for (int estiramiento = QFont::Unstretched; estiramiento > 60 && !cabe(); --estiramiento) {
         f.setStretch(estiramiento - 1);
     }
-    l->setFont(f);
+    w->setFont(f);
 }
 
 QLineEdit* caja(QWidget* padre, QRect geometria, const QString& ayuda) {
@@ -151,6 +157,8 @@ VentanaReferencia::VentanaReferencia(QWidget* parent)
     encajar(lblPeticion, {lblPeticion->text()});
     encajar(lblPregunta, {lblPregunta->text()});
     encajar(lblInfo, {QStringLiteral("Buscando Vagulantes..."), QStringLiteral("Conectando Vagulantes...")});
+    // The whole long petition shows in its box, as in the program.
+    encajar(txtPeticion, {QStringLiteral("Velmo, favor de responder esta pregunta:")});
 
     auto* pctLogo = new QLabel(fondo);
     pctLogo->setTextFormat(Qt::PlainText);
