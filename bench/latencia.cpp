@@ -18,6 +18,7 @@
 //   latencia [--veces N] [--caso K] [--callgrind FILE]
 
 #include "apoyo/Banco.h"
+#include "apoyo/Comprobaciones.h"
 #include "muestras.h"
 #include "objetivos.h"
 #include "referencia/VentanaReferencia.h"
@@ -129,6 +130,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    // The figures mean nothing if the savings changed what the user sees.
+    if (const QString diferencia = comprobarEstilo(); !diferencia.isEmpty()) {
+        qFatal("%s", qPrintable(diferencia));
+    }
 
     Ventana real = abrir();
     auto* ref = new VentanaReferencia;
