@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release; workflow preset "benchmarks", in build/bench)
 # and runs them all: start-up against the bare Qt reference (wall time, CPU
-# time, peak memory, callgrind instructions), answer latency, suspense timing
-# and the logic alone; then prints the summary table.
+# time, peak memory, callgrind instructions), offscreen and under Xvfb; answer
+# latency against the reference's bare key and against the reference doing the
+# same work (wall time, and instructions under callgrind); suspense timing and
+# the logic alone; then prints the summary table. The targets are those of
+# bench/objetivos.h, which the programs include.
 #
 #   bash bench/correr.sh
 #
-# VECES_ARRANQUE, VECES_LATENCIA and VECES_SUSPENSO change the number of runs.
+# VECES_ARRANQUE, VECES_CALLGRIND, VECES_LATENCIA, VECES_LATENCIA_CALLGRIND and
+# VECES_SUSPENSO change the number of runs.
 set -euo pipefail
 
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,6 +18,16 @@ dir=$raiz/build/bench
 veces_arranque=${VECES_ARRANQUE:-31}
 veces_latencia=${VECES_LATENCIA:-201}
 veces_suspenso=${VECES_SUSPENSO:-3}
+veces_callgrind=${VECES_CALLGRIND:-3}
+veces_latencia_callgrind=${VECES_LATENCIA_CALLGRIND:-15}
+
+# A target of bench/objetivos.h, by name.
+objetivo() {
+    sed -n "s/^constexpr double $1 = \([0-9.]*\);.*/\1/p" "$raiz/bench/objetivos.h"
+}
+echo "Objetivos (bench/objetivos.h): instrucciones del arranque ≤ $(objetivo kArranqueInstrucciones)," \
+    "memoria máxima ≤ $(objetivo kMemoriaMaxima), instrucciones de la latencia ≤ $(objetivo kLatenciaInstrucciones)" \
+    "(frente a la referencia con el mismo trabajo), suspenso ± $(objetivo kSuspensoMs) ms"
 
 bash "$raiz/tools/preparar.sh" bench
 echo "== Compilando en $dir (Release)"
@@ -53,7 +67,7 @@ correr() {
 echo
 echo "== Arranque"
 callgrind=()
-command -v valgrind >/dev/null && callgrind=(--callgrind "$b")
+command -v valgrind >/dev/null && callgrind=(--callgrind "$b" --veces-callgrind "$veces_callgrind")
 correr "$b/medir_arranque" --programa "$b/arranque_auguron" --referencia "$b/arranque_referencia" \
     --veces "$veces_arranque" "${callgrind[@]}"
 
@@ -75,7 +89,7 @@ if command -v Xvfb >/dev/null; then
         done
         echo
         DISPLAY=$pantalla QT_QPA_PLATFORM=xcb correr "$b/medir_arranque" --programa "$b/arranque_auguron" \
-            --referencia "$b/arranque_referencia" --veces "$veces_arranque" --etiqueta "xcb, Xvfb"
+            --referencia "$b/arranque_referencia" --veces "$veces_arranque" --etiqueta "xcb, Xvfb" "${callgrind[@]}"
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
         xvfb_pid=
@@ -86,26 +100,14 @@ echo
 echo "== Latencia de la respuesta"
 correr "$b/latencia" --veces "$veces_latencia"
 
-# Instructions of the measured stretch alone (callgrind collects only inside
-# it), per "?": repeatable where wall time is not.
+# Instructions of the measured samples alone (callgrind collects only inside
+# them, one dump per sample): repeatable where wall time is not.
 if command -v valgrind >/dev/null; then
     echo
-    echo "Latencia en instrucciones por «?» (callgrind, 10 muestras + 1 de calentamiento):"
-    printf "  %-22s %12s %12s %8s\n" "" Auguron referencia cociente
-    casos=("pregunta ordinaria" "respuesta oculta" "tema frecuente")
-    for k in 0 1 2; do
-        valgrind --tool=callgrind --toggle-collect='*tramoAuguron*' --toggle-collect='*tramoReferencia*' \
-            --callgrind-out-file="$b/callgrind.latencia$k.out" "$b/latencia" --veces 10 --caso "$k" \
-            >/dev/null 2>>"$registro" || { echo "FALLÓ: latencia bajo callgrind" >&2; exit 1; }
-        read -r nuestro suyo < <(callgrind_annotate --inclusive=yes "$b/callgrind.latencia$k.out" 2>/dev/null |
-            awk '/tramoAuguron/ { gsub(",", "", $1); a = $1 } /tramoReferencia/ { gsub(",", "", $1); r = $1 }
-                 END { print a, r }')
-        linea=$(awk -v a="$nuestro" -v r="$suyo" -v c="${casos[$k]}" 'BEGIN {
-            printf "RESUMEN|Latencia «?», instrucciones (callgrind): %s|%.2f M|%.2f M|%.2f|≤ 2.00|%s\n", c,
-                a / 11e6, r / 11e6, a / r, (a / r <= 2 ? "sí" : "NO") }')
-        echo "$linea" >>"$resumen"
-        echo "$linea" | awk -F'|' '{ printf "  %-22s %12s %12s %8s\n", substr($2, index($2, ": ") + 2), $3, $4, $5 }'
-    done
+    rm -f "$b"/callgrind.latencia.out*
+    correr valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file="$b/callgrind.latencia.out" \
+        "$b/latencia" --veces "$veces_latencia_callgrind" --callgrind "$b/callgrind.latencia.out"
+    rm -f "$b"/callgrind.latencia.out*
 fi
 
 echo
@@ -137,5 +139,5 @@ echo "| Medida | Auguron | Referencia | Cociente | Objetivo | Cumple |"
 echo "|---|---|---|---|---|---|"
 awk -F'|' '{ printf "| %s | %s | %s | %s | %s | %s |\n", $2, $3, $4, $5, $6, $7 }' "$resumen"
 echo
-echo "Perfiles de callgrind del arranque: $b/callgrind.auguron.out y $b/callgrind.referencia.out"
+echo "Perfiles de callgrind del arranque: $b/callgrind.{auguron,referencia}.{offscreen,xcb}.out"
 echo "(callgrind_annotate --inclusive=yes ARCHIVO)"

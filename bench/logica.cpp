@@ -4,6 +4,7 @@
 // deciphers it) for a set of real questions; and the normalisation and the
 // detectors on their own.
 
+#include "answer/Detectores.h"
 #include "answer/Velmo.h"
 #include "platform/guion/PlataformaGuion.h"
 #include "texts/TextoCifrado.h"
@@ -122,7 +123,7 @@ void BM_TeclaPregunta(benchmark::State& st) {
     std::size_t i = 0;
     for (auto _ : st) {
         int k = static_cast<unsigned char>(q[i]);
-        s.v.txtPregunta_KeyPress(k);
+        s.v.txtPregunta_KeyPress(k, q.substr(0, i), std::string_view(kPeticion));
         benchmark::DoNotOptimize(k);
         if (++i == q.size()) {
             i = 0;
@@ -143,7 +144,7 @@ void envio(benchmark::State& st, std::string_view pregunta) {
         s.v.estado() = s.inicial;
         s.p.habilitar(Control::cmdNuevaPregunta, true);
         int k = '?';
-        s.v.txtPregunta_KeyPress(k);
+        s.v.txtPregunta_KeyPress(k, sinInterrogacion(pregunta), std::string_view(kPeticion));
         benchmark::DoNotOptimize(s.p.controles[Control::lblRespuesta].texto.data());
     }
     st.SetItemsProcessed(st.iterations());
@@ -176,14 +177,11 @@ void BM_Detectores(benchmark::State& st) {
     std::array<std::string, kPreguntas.size()> generales;
     for (std::size_t i = 0; i < kPreguntas.size(); ++i) {
         std::string copia(sinInterrogacion(kPreguntas[i].texto));
-        generales[i] = s.v.fncGeneralizar(copia);
+        generales[i] = fncPreguntaBuscable(s.v.fncGeneralizar(copia));
     }
     std::size_t i = 0;
     for (auto _ : st) {
-        Entero tema = Velmo::fncDetectarPreguntaPuntual(generales[i]);
-        if (tema == 0) {
-            tema = Velmo::fncDetectarPreguntaFrecuente(generales[i]);
-        }
+        Entero tema = fncClasificarPregunta(generales[i]);
         benchmark::DoNotOptimize(tema);
         i = (i + 1) % kPreguntas.size();
     }
@@ -195,9 +193,7 @@ BENCHMARK(BM_Detectores);
 int tema(std::string_view pregunta) {
     Sesion s;
     std::string copia(sinInterrogacion(pregunta));
-    const std::string general = s.v.fncGeneralizar(copia);
-    const Entero puntual = Velmo::fncDetectarPreguntaPuntual(general);
-    return puntual != 0 ? puntual : Velmo::fncDetectarPreguntaFrecuente(general);
+    return fncClasificarPregunta(fncPreguntaBuscable(s.v.fncGeneralizar(copia)));
 }
 
 } // namespace

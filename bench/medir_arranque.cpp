@@ -2,10 +2,15 @@
 // times, interleaved, and reports through its probe when the prayer box and the
 // main window were first painted. Wall time from process start to the prayer
 // box and from the welcome box's OK to the main window; peak memory; and, under
-// callgrind, the instructions of a whole run (start to the main window, then quit).
+// callgrind, the instructions of a whole run (start to the main window, then
+// quit), a few runs each, interleaved too. Every figure is given as its median
+// (minimum–maximum) on each side, and the ratio of the medians.
 //
-//   medir_arranque --programa P --referencia R [--veces N] [--callgrind DIR] [--etiqueta E]
+//   medir_arranque --programa P --referencia R [--veces N] [--callgrind DIR]
+//                  [--veces-callgrind M] [--etiqueta E]
 
+#include "muestras.h"
+#include "objetivos.h"
 #include "reloj.h"
 #include "resumen.h"
 
@@ -29,9 +34,10 @@ extern char** environ;
 namespace {
 
 using banco::ahoraNs;
-using banco::mediana;
-using banco::ms;
+using banco::rango;
 using banco::resumen;
+using banco::Tramos;
+using banco::tramos;
 
 struct Corrida {
     bool ok = false;
@@ -144,23 +150,17 @@ double instrucciones(const std::string& programa, const std::string& archivo) {
     return 0;
 }
 
-std::string millones(double n) {
-    char b[32];
-    std::snprintf(b, sizeof b, "%.1f M", n / 1e6);
-    return b;
-}
-
-std::string mib(double kb) {
-    char b[32];
-    std::snprintf(b, sizeof b, "%.1f MiB", kb / 1024);
-    return b;
+std::string cociente(double a, double b) {
+    char c[32];
+    std::snprintf(c, sizeof c, "%.3f", a / b);
+    return c;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     std::string programa, referencia, callgrind, etiqueta = "offscreen";
-    int veces = 31;
+    int veces = 31, vecesCallgrind = 3;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
         if (a == "--programa") {
@@ -171,13 +171,15 @@ int main(int argc, char* argv[]) {
             veces = std::atoi(argv[i + 1]);
         } else if (a == "--callgrind") {
             callgrind = argv[i + 1];
+        } else if (a == "--veces-callgrind") {
+            vecesCallgrind = std::atoi(argv[i + 1]);
         } else if (a == "--etiqueta") {
             etiqueta = argv[i + 1];
         }
     }
-    if (programa.empty() || referencia.empty() || veces < 1) {
-        std::fprintf(stderr,
-                     "uso: medir_arranque --programa P --referencia R [--veces N] [--callgrind DIR]\n");
+    if (programa.empty() || referencia.empty() || veces < 1 || vecesCallgrind < 1) {
+        std::fprintf(stderr, "uso: medir_arranque --programa P --referencia R [--veces N] [--callgrind DIR] "
+                             "[--veces-callgrind M] [--etiqueta E]\n");
         return 2;
     }
 
@@ -199,44 +201,64 @@ int main(int argc, char* argv[]) {
             (nuestro ? nuestras : suyas).push_back(c);
         }
     }
-    const auto med = [](const std::vector<Corrida>& v, double Corrida::*campo) {
+    const auto campo = [](const std::vector<Corrida>& v, double Corrida::*c, double escala) {
         std::vector<double> x;
-        for (const Corrida& c : v) {
-            x.push_back(c.*campo);
+        for (const Corrida& r : v) {
+            x.push_back(r.*c / escala);
         }
-        return mediana(x);
+        return tramos(x);
     };
 
-    std::printf("Arranque (%s), mediana de %d corridas intercaladas:\n", etiqueta.c_str(), veces);
-    std::printf("  %-40s %12s %12s %7s\n", "", "Auguron", "referencia", "cociente");
-    const auto fila = [&](const char* nombre, double Corrida::*campo, bool memoria, double tope,
-                          const std::string& medida) {
-        const double a = med(nuestras, campo), b = med(suyas, campo);
-        const std::string va = memoria ? mib(a) : ms(a), vb = memoria ? mib(b) : ms(b);
-        std::printf("  %-40s %12s %12s %7.2f\n", nombre, va.c_str(), vb.c_str(), a / b);
-        if (!medida.empty()) {
-            resumen(medida, va, vb, a / b, tope);
-        }
+    std::printf("Arranque (%s), %d corridas intercaladas por lado; mediana (mín.–máx.):\n", etiqueta.c_str(),
+                veces);
+    std::printf("  %-42s %-30s %-30s %s\n", "", "Auguron", "referencia", "cociente");
+    // One row: both sides and the ratio of the medians; `tope` is the target (0: none).
+    const auto fila = [&](const char* nombre, const Tramos& a, const Tramos& b, const char* formato,
+                          double tope, const std::string& medida) {
+        const std::string va = rango(a, formato), vb = rango(b, formato);
+        std::printf("  %-42s %-30s %-30s %s\n", nombre, va.c_str(), vb.c_str(),
+                    cociente(a.mediana, b.mediana).c_str());
+        const double r = a.mediana / b.mediana;
+        resumen(medida + " (" + etiqueta + ")", va, vb, cociente(a.mediana, b.mediana),
+                tope > 0 ? "≤ " + cociente(tope, 1) : "-", tope > 0 ? (r <= tope ? "sí" : "NO") : "-");
     };
-    fila("inicio -> caja de oración pintada", &Corrida::hastaOracion, false, 1.10,
-         "Arranque: inicio → caja de oración (" + etiqueta + ")");
-    fila("Aceptar de bienvenida -> ventana pintada", &Corrida::hastaPrincipal, false, 1.10,
-         "Arranque: Aceptar → ventana principal (" + etiqueta + ")");
-    fila("inicio -> ventana pintada (con cajas)", &Corrida::total, false, 0, "");
-    fila("tiempo de CPU (user+sys), corrida entera", &Corrida::cpu, false, 0,
-         "Arranque: tiempo de CPU de la corrida (" + etiqueta + ")");
-    fila("memoria máxima (max RSS)", &Corrida::rssKb, true, 1.10, "Memoria máxima (" + etiqueta + ")");
+    const auto filaCorrida = [&](const char* nombre, double Corrida::*c, double escala, const char* formato,
+                                 double tope, const std::string& medida) {
+        fila(nombre, campo(nuestras, c, escala), campo(suyas, c, escala), formato, tope, medida);
+    };
+    filaCorrida("inicio -> caja de oración pintada", &Corrida::hastaOracion, 1e6, "%.1f ms", 0,
+                "Arranque: inicio → caja de oración, tiempo");
+    filaCorrida("Aceptar de bienvenida -> ventana pintada", &Corrida::hastaPrincipal, 1e6, "%.1f ms", 0,
+                "Arranque: Aceptar → ventana principal, tiempo");
+    filaCorrida("inicio -> ventana pintada (con cajas)", &Corrida::total, 1e6, "%.1f ms", 0,
+                "Arranque: inicio → ventana principal, tiempo");
+    filaCorrida("tiempo de CPU (user+sys), corrida entera", &Corrida::cpu, 1e6, "%.1f ms", 0,
+                "Arranque: tiempo de CPU de la corrida");
+    filaCorrida("memoria máxima (max RSS)", &Corrida::rssKb, 1024, "%.1f MiB",
+                banco::objetivos::kMemoriaMaxima, "Memoria máxima");
 
     if (!callgrind.empty()) {
-        const double a = instrucciones(programa, callgrind + "/callgrind.auguron.out");
-        const double b = instrucciones(referencia, callgrind + "/callgrind.referencia.out");
-        if (a == 0 || b == 0) {
-            std::fprintf(stderr, "callgrind falló\n");
-            return 1;
+        // The profiles of the last pair stay, named after the platform.
+        const char* plataforma = std::getenv("QT_QPA_PLATFORM");
+        const std::string sufijo = std::string(plataforma != nullptr ? plataforma : "defecto") + ".out";
+        std::vector<double> a, b;
+        for (int i = 0; i < vecesCallgrind; ++i) {
+            for (int j = 0; j < 2; ++j) {
+                const bool nuestro = (j == 0) == (i % 2 == 0);
+                const double n =
+                    nuestro ? instrucciones(programa, callgrind + "/callgrind.auguron." + sufijo)
+                            : instrucciones(referencia, callgrind + "/callgrind.referencia." + sufijo);
+                if (n == 0) {
+                    std::fprintf(stderr, "callgrind falló\n");
+                    return 1;
+                }
+                (nuestro ? a : b).push_back(n / 1e6);
+            }
         }
-        std::printf("  %-40s %12s %12s %7.3f\n", "instrucciones (callgrind, corrida entera)",
-                    millones(a).c_str(), millones(b).c_str(), a / b);
-        resumen("Arranque: instrucciones (callgrind)", millones(a), millones(b), a / b, 1.10);
+        char nombre[64];
+        std::snprintf(nombre, sizeof nombre, "instrucciones (callgrind, %d corridas)", vecesCallgrind);
+        fila(nombre, tramos(a), tramos(b), "%.2f M", banco::objetivos::kArranqueInstrucciones,
+             "Arranque: instrucciones de la corrida entera (callgrind)");
     }
     return 0;
 }

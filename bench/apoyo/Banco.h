@@ -36,6 +36,11 @@ class AzarBanco : public auguron::FuenteAleatoria {
 public:
     std::deque<int> tiradas;
     auguron::Entero fncNroAleatorio(int Intervalo) override;
+    // Back to the first draw: the same route then gives the same reply.
+    void reiniciar() {
+        tiradas.clear();
+        m_semilla = 12345;
+    }
 
 private:
     std::uint32_t m_semilla = 12345;

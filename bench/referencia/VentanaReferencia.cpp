@@ -56,13 +56,19 @@ QLabel* etiqueta(QWidget* padre, const QString& texto, QRect geometria, const QC
     return l;
 }
 
-// The same narrowing as the program's, so both windows draw the same glyphs.
-void encajar(QLabel* l, const QStringList& textos) {
-    QFont f = l->font();
+// The same narrowing as the program's, so both windows draw the same glyphs:
+// a step at a time down from 100, until the texts fit. A box keeps 2 pixels
+// clear on each side of its text, inside its frame, and 1 more for the caret.
+void encajar(QWidget* w, const QStringList& textos) {
+    int util = w->width();
+    if (const auto* t = qobject_cast<const QLineEdit*>(w)) {
+        util -= (t->hasFrame() ? 2 * t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0) + 5;
+    }
+    QFont f = w->font();
     const auto cabe = [&] {
         const QFontMetrics m(f);
         for (const QString& t : textos) {
-            if (m.horizontalAdvance(t) > l->width()) {
+            if (m.horizontalAdvance(t) > util) {
                 return false;
             }
         }
@@ -71,7 +77,7 @@ void encajar(QLabel* l, const QStringList& textos) {
     for (int estiramiento = QFont::Unstretched; estiramiento > 60 && !cabe(); --estiramiento) {
         f.setStretch(estiramiento - 1);
     }
-    l->setFont(f);
+    w->setFont(f);
 }
 
 QLineEdit* caja(QWidget* padre, QRect geometria, const QString& ayuda) {
@@ -108,17 +114,21 @@ int caja(const QString& texto, const QString& titulo, bool conCancelar) {
 
 } // namespace
 
-VentanaReferencia::VentanaReferencia(QWidget* parent)
-    : QMainWindow(parent) {
-    setPalette(QApplication::style()->standardPalette());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Auguron - Sistema Interactivo de Vagulantes"));
+QIcon iconoReferencia() {
     QIcon icono;
     for (const int lado : {16, 32, 48, 64, 128}) {
         icono.addFile(QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado));
     }
     icono.addFile(QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256));
-    setWindowIcon(icono);
+    return icono;
+}
+
+VentanaReferencia::VentanaReferencia(QWidget* parent)
+    : QMainWindow(parent) {
+    setPalette(QApplication::style()->standardPalette());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Auguron - Sistema Interactivo de Vagulantes"));
+    // The window takes the application's icon, as the program's does.
 
     const QColor gris(224, 224, 224);
     auto* fondo = new QWidget(this);
@@ -147,6 +157,8 @@ VentanaReferencia::VentanaReferencia(QWidget* parent)
     encajar(lblPeticion, {lblPeticion->text()});
     encajar(lblPregunta, {lblPregunta->text()});
     encajar(lblInfo, {QStringLiteral("Buscando Vagulantes..."), QStringLiteral("Conectando Vagulantes...")});
+    // The whole long petition shows in its box, as in the program.
+    encajar(txtPeticion, {QStringLiteral("Velmo, favor de responder esta pregunta:")});
 
     auto* pctLogo = new QLabel(fondo);
     pctLogo->setTextFormat(Qt::PlainText);

@@ -5,6 +5,7 @@
 // geometry, fonts, colours, menus and timers. Its start-up shows the same two
 // message boxes as the program's.
 
+#include <QIcon>
 #include <QMainWindow>
 
 class QLabel;
@@ -13,6 +14,10 @@ class QPushButton;
 class QTimer;
 
 namespace banco {
+
+// The program's six icon sizes, added to a plain QIcon: each picture is decoded
+// once, as the program decodes it at most once.
+QIcon iconoReferencia();
 
 class VentanaReferencia : public QMainWindow {
     Q_OBJECT

@@ -4,13 +4,13 @@
 #include "sonda/Sonda.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     banco::SondaArranque sonda;
     QApplication::setApplicationName(QStringLiteral("Auguron"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/imagenes/auguron.png")));
+    // Every window takes the application's icon, as in the program.
+    QApplication::setWindowIcon(banco::iconoReferencia());
 
     auto* ventana = new banco::VentanaReferencia;
     if (!ventana->cargar()) {

@@ -4,11 +4,16 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -82,16 +87,89 @@ QString textoDe(const QWidget* w) {
     return {};
 }
 
-bool caben(const QWidget* w, const QStringList& textos, int estiramiento) {
+// What one try at a stretch tells: whether the texts fit; the face the font
+// database picked for it; and, if they do not fit, the stretch at which they
+// would, were widths proportional to it.
+struct Prueba {
+    bool caben = true;
+    QString cara;
+    int conjetura = QFont::Unstretched;
+};
+
+// Adds to `p` the try of `textos` in the font of `w` at `estiramiento`.
+void probar(Prueba& p, const QWidget* w, const QStringList& textos, int estiramiento) {
     QFont f = w->font();
     f.setStretch(estiramiento);
     const QFontMetrics m(f);
+    int ancho = 0;
     for (const QString& t : textos) {
-        if (m.horizontalAdvance(t) > anchoUtil(w)) {
-            return false;
+        ancho = std::max(ancho, m.horizontalAdvance(t));
+    }
+    const QFontInfo info(f); // the engine the metrics loaded: no load of its own
+    p.cara += info.family() + u'/' + info.styleName() + u';';
+    const int util = anchoUtil(w);
+    if (ancho > util) {
+        p.caben = false;
+        p.conjetura = std::min(p.conjetura, estiramiento * util / ancho);
+    }
+}
+
+// The stretch that a search from 100 down to 61, a step at a time, stops at:
+// the first at which the texts fit, else 60. Every stretch tried loads a font
+// engine, the dearest thing at start-up, so the steps are guessed instead.
+// Within one face of a family the width grows with the stretch, but the font
+// database switches faces on the way (DejaVu Sans gives way to its Condensed
+// face below 94, which is wider at 93 than Book is at 94): the guess from the
+// width is followed only within the face it was made in, and where the face
+// changes the lowest stretch of the face above is found by halving first.
+template <typename Probar> int estiramientoQueCabe(Probar&& probar) {
+    int alto = QFont::Unstretched; // nothing from here to 100 fits
+    Prueba a = probar(alto);
+    if (a.caben) {
+        return alto;
+    }
+    // From a stretch that fits, up to the last that does before `tope`, in one face.
+    const auto subir = [&](int e, int tope) {
+        while (e + 1 < tope && probar(e + 1).caben) {
+            ++e;
+        }
+        return e;
+    };
+    while (alto > 61) {
+        const int g = std::clamp(a.conjetura, 61, alto - 1);
+        const Prueba b = probar(g);
+        if (b.cara == a.cara) {
+            if (b.caben) {
+                return subir(g, alto);
+            }
+            alto = g;
+            a = b;
+            continue;
+        }
+        // The face changes between g and alto: the lowest stretch of alto's face.
+        int bajo = g, arriba = alto;
+        Prueba pa = a;
+        while (arriba - bajo > 1) {
+            const int medio = (bajo + arriba) / 2;
+            Prueba pm = probar(medio);
+            if (pm.cara == a.cara) {
+                arriba = medio;
+                pa = std::move(pm);
+            } else {
+                bajo = medio;
+            }
+        }
+        if (pa.caben) {
+            return subir(arriba, alto);
+        }
+        // None of alto's face fits: go on from the top of the face below.
+        alto = bajo;
+        a = probar(alto);
+        if (a.caben) {
+            return alto;
         }
     }
-    return true;
+    return 60;
 }
 
 void estirar(QWidget* w, int estiramiento) {
@@ -103,10 +181,11 @@ void estirar(QWidget* w, int estiramiento) {
 } // namespace
 
 void encajar(QWidget* control, const QStringList& textos) {
-    int estiramiento = QFont::Unstretched;
-    while (estiramiento > 60 && !caben(control, textos, estiramiento)) {
-        --estiramiento;
-    }
+    const int estiramiento = estiramientoQueCabe([&](int e) {
+        Prueba p;
+        probar(p, control, textos, e);
+        return p;
+    });
     if (estiramiento != QFont::Unstretched) {
         estirar(control, estiramiento);
     }
@@ -119,14 +198,13 @@ void encajarTextos(QWidget* ventana) {
             controles << w;
         }
     }
-    const auto cabe = [&](int estiramiento) {
-        return std::all_of(controles.begin(), controles.end(),
-                           [&](const QWidget* w) { return caben(w, {textoDe(w)}, estiramiento); });
-    };
-    int estiramiento = QFont::Unstretched;
-    while (estiramiento > 60 && !cabe(estiramiento)) {
-        --estiramiento;
-    }
+    const int estiramiento = estiramientoQueCabe([&](int e) {
+        Prueba p;
+        for (const QWidget* w : controles) {
+            probar(p, w, {textoDe(w)}, e);
+        }
+        return p;
+    });
     if (estiramiento == QFont::Unstretched) {
         return;
     }
@@ -164,13 +242,88 @@ void prepararVentana(QWidget* ventana, const char* nombre, const QString& titulo
     ventana->setAutoFillBackground(true);
 }
 
-QIcon iconoPrograma() {
-    QIcon icono;
-    for (const int lado : {16, 32, 48, 64, 128}) {
-        icono.addFile(QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado));
+namespace {
+
+// The program's icon, each picture decoded the first time a size it serves is
+// asked for: QIcon::addFile decodes them all at once, and at start-up nobody
+// may ask (offscreen, nothing does; X11 asks for every size as a window is
+// created). The picture is chosen as QIcon chooses among the files (the
+// smallest at least as large as the size asked for, else the largest) and
+// then served by a QIcon holding that picture alone, so scaling and the
+// disabled and selected looks are Qt's own.
+class IconoDiferido : public QIconEngine {
+public:
+    struct Imagen {
+        QString archivo;
+        QSize lado;
+        QIcon icono; // null until decoded
+    };
+
+    explicit IconoDiferido(QList<Imagen> imagenes)
+        : m_imagenes(std::move(imagenes)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        Imagen& i = elegir(size);
+        if (i.icono.isNull()) {
+            i.icono.addPixmap(QPixmap::fromImage(QImage(i.archivo)));
+        }
+        return i.icono.pixmap(size, 1.0, mode, state);
     }
-    icono.addFile(QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256));
-    return icono;
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        QSize lado = elegir(size).lado;
+        if (lado.width() > size.width() || lado.height() > size.height()) {
+            lado.scale(size, Qt::KeepAspectRatio);
+        }
+        return lado;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const QPaintDevice* dispositivo = painter->device();
+        const qreal escala =
+            dispositivo != nullptr ? dispositivo->devicePixelRatio() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * escala, mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        QList<QSize> lados;
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (const Imagen& i : m_imagenes) {
+                lados << i.lado;
+            }
+        }
+        return lados;
+    }
+
+    QIconEngine* clone() const override { return new IconoDiferido(*this); }
+    QString key() const override { return QStringLiteral("IconoDiferido"); }
+
+private:
+    Imagen& elegir(const QSize& size) {
+        const auto area = [](QSize s) { return s.width() * s.height(); };
+        Imagen* mejor = &m_imagenes.first();
+        for (Imagen& i : m_imagenes) {
+            const int a = area(i.lado), b = area(mejor->lado);
+            const int elegida = std::min(a, b) >= area(size) ? std::min(a, b) : std::max(a, b);
+            if (elegida == a) {
+                mejor = &i;
+            }
+        }
+        return *mejor;
+    }
+
+    QList<Imagen> m_imagenes;
+};
+
+} // namespace
+
+QIcon iconoPrograma() {
+    QList<IconoDiferido::Imagen> imagenes;
+    for (const int lado : {16, 32, 48, 64, 128}) {
+        imagenes.append({QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado), {}});
+    }
+    imagenes.append({QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256), {}});
+    return QIcon(new IconoDiferido(std::move(imagenes)));
 }
 
 void centrar(QWidget* ventana, QPoint centro) {
