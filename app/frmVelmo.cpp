@@ -132,7 +132,8 @@ void frmVelmo::crearControles() {
     m_pctLogo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_pctLogo->setLineWidth(1);
     m_pctLogo->setAlignment(Qt::AlignCenter);
-    m_pctLogo->setPixmap(QPixmap(QStringLiteral(":/imagenes/logo.jpg")));
+    // The logo is decoded the first time F4 shows it: most runs never do.
+    m_pctLogo->installEventFilter(this);
     m_pctLogo->setAccessibleName(QStringLiteral("Logo de Auguron")); // a picture: no text of its own
     m_pctLogo->hide();
 
@@ -249,6 +250,9 @@ void frmVelmo::abrirEstadisticas() {
 }
 
 bool frmVelmo::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == m_pctLogo && evento->type() == QEvent::Show && m_pctLogo->pixmap().isNull()) {
+        m_pctLogo->setPixmap(QPixmap(QStringLiteral(":/imagenes/logo.jpg")));
+    }
     if (objeto == m_cmdFocus && evento->type() == QEvent::FocusIn) {
         const QString respuesta = m_lblRespuesta->text();
         m_cmdFocus->setAccessibleName(respuesta.isEmpty() ? QStringLiteral("Respuesta") : respuesta);

@@ -9,24 +9,64 @@
 #include <QApplication>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
+#include <exception>
+#include <utility>
+
 namespace auguron::prueba {
+
+// What a scripted platform or draw found wrong while Qt was calling in (an
+// unexpected box, a draw nobody scripted, an answer or a draw left unused).
+// An exception cannot cross Qt's event loop, so it is kept here and the test's
+// cleanup fails the test that caused it; the next tests go on.
+inline QStringList& fallosDelGuion() {
+    static QStringList f;
+    return f;
+}
 
 class PlataformaPrueba final : public PlataformaQt {
 public:
     PlataformaGuion guion; // the box answers and the boxes shown, the clock, the day
+    ~PlataformaPrueba() override {
+        if (!guion.respuestas.empty()) {
+            fallosDelGuion() << QStringLiteral("%1 box answers left unused").arg(guion.respuestas.size());
+        }
+    }
     Boton mensaje(std::string_view t, std::string_view titulo, Botones b) override {
-        return guion.mensaje(t, titulo, b);
+        try {
+            return guion.mensaje(t, titulo, b);
+        } catch (const std::exception& e) {
+            fallosDelGuion() << QString::fromUtf8(e.what());
+            return b == Botones::SiNo ? Boton::No : Boton::Cancelar;
+        }
     }
     double segundosDelDia() const override { return guion.segundos; }
     std::chrono::sys_days hoy() const override { return guion.dia; }
 };
 
+class AzarPrueba final : public AzarGuion {
+public:
+    ~AzarPrueba() override {
+        if (!tiradas.empty()) {
+            fallosDelGuion() << QStringLiteral("%1 draws left unused").arg(tiradas.size());
+        }
+    }
+    Entero fncNroAleatorio(int Intervalo) override {
+        try {
+            return AzarGuion::fncNroAleatorio(Intervalo);
+        } catch (const std::exception& e) {
+            fallosDelGuion() << QString::fromUtf8(e.what());
+            return 1;
+        }
+    }
+};
+
 struct Principal {
     QPointer<frmVelmo> w;
     PlataformaPrueba* p = nullptr;
-    AzarGuion* azar = nullptr;
+    AzarPrueba* azar = nullptr;
     template <class T = QWidget> T* hijo(const char* nombre) const {
         return w->findChild<T*>(QLatin1String(nombre));
     }
@@ -36,7 +76,7 @@ struct Principal {
 // held still) and shown active.
 inline Principal abrir() {
     auto plataforma = std::make_unique<PlataformaPrueba>();
-    auto azar = std::make_unique<AzarGuion>();
+    auto azar = std::make_unique<AzarPrueba>();
     Principal r{nullptr, plataforma.get(), azar.get()};
     r.w = new frmVelmo(std::move(plataforma), std::move(azar));
     r.p->guion.respuestas = {Boton::Aceptar, Boton::Aceptar};
@@ -76,6 +116,8 @@ inline void asentar() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The cleanup of every GUI test: every window closed and freed, then what the
+// scripts found wrong, with the scripted answers and draws left unused.
 inline void cerrarTodo() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->parentWidget() == nullptr) {
@@ -84,6 +126,8 @@ inline void cerrarTodo() {
         }
     }
     asentar();
+    const QStringList fallos = std::exchange(fallosDelGuion(), {});
+    QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(QStringLiteral("; "))));
 }
 
 } // namespace auguron::prueba

@@ -63,7 +63,6 @@ private slots:
         QTest::keyClick(v.w, Qt::Key_F2);
         QVERIFY(peticion->isEnabled() && peticion->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), peticion);
-        QVERIFY(v.azar->tiradas.empty());
     }
 
     // Nothing but typed characters enters a box: no paste by any route, no
