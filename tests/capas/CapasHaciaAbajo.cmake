@@ -9,8 +9,10 @@ foreach(par "auguron_capa_ventanas_app;app/frmVelmo.h" "auguron_capa_logica_qt;p
     if(rc EQUAL 0)
         message(FATAL_ERROR "${destino}: an include in the wrong direction compiled")
     endif()
-    string(FIND "${salida}" "${cabecera}: No such file" donde)
-    if(donde EQUAL -1)
+    # GCC and clang say it in their own words.
+    string(FIND "${salida}" "${cabecera}: No such file" gcc)
+    string(FIND "${salida}" "'${cabecera}' file not found" clang)
+    if(gcc EQUAL -1 AND clang EQUAL -1)
         message(FATAL_ERROR "${destino} failed, but not for want of ${cabecera}:\n${salida}")
     endif()
 endforeach()
