@@ -1,10 +1,10 @@
 # cmake -DBUILD=<build dir> -DDESTINO=<empty dir> -DID=<AppStream id> -DICONOS="16;32;..."
-#       -P ProbarInstalacion.cmake
+#       "-DIMAGENES=logo.jpg;..." -P ProbarInstalacion.cmake
 #
 # Installs the build under DESTINO/usr and checks the result as a desktop would
 # see it. desktop-file-validate and appstreamcli are used where installed.
 
-foreach(v BUILD DESTINO ID ICONOS)
+foreach(v BUILD DESTINO ID ICONOS IMAGENES)
     if(NOT DEFINED ${v})
         message(FATAL_ERROR "falta -D${v}=...")
     endif()
@@ -42,6 +42,18 @@ if(EXISTS ${programa} AND NOT IS_DIRECTORY ${programa})
     if(NOT rc EQUAL 0)
         list(APPEND errores "${programa} no es ejecutable")
     endif()
+    # The installed program itself carries every picture, byte for byte (the
+    # logo, the about picture, the window icon): one the linker left out
+    # shows as an empty frame.
+    file(READ ${programa} binario HEX)
+    foreach(imagen IN LISTS IMAGENES)
+        file(READ ${imagen} bytes HEX)
+        string(FIND "${binario}" "${bytes}" donde)
+        math(EXPR impar "${donde} % 2") # two hex digits a byte: a match at an odd one is none
+        if(donde EQUAL -1 OR impar)
+            list(APPEND errores "${programa} no lleva la imagen ${imagen}")
+        endif()
+    endforeach()
 endif()
 
 # An icon file must really have the size of the folder it sits in: a PNG keeps
