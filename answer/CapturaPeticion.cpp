@@ -102,11 +102,11 @@ bool CapturaPeticion::tecla(int& k) {
 void CapturaPeticion::fncDetectarRespuesta() {
     // The i-th captured character was shown at position i + 1 of the phrase.
     constexpr std::string_view corta = textos::kFrasePeticionCorta;
-    std::string& r = m_estado.Respuesta;
-    while (!r.empty()) {
-        const std::size_t i = r.size();
-        if (i < corta.size() && r[i - 1] == corta[i]) {
-            r.pop_back();
+    std::string& respuesta = m_estado.Respuesta;
+    while (!respuesta.empty()) {
+        const std::size_t i = respuesta.size();
+        if (i < corta.size() && respuesta[i - 1] == corta[i]) {
+            respuesta.pop_back();
         } else {
             break;
         }

@@ -31,10 +31,10 @@ void RespuestasDeRespaldo::fncResponderPreguntaOrdinaria() {
 
 void RespuestasDeRespaldo::fncResponderPeticionIncoherente() {
     const bool insiste = m_estado.CantPeticionesIncoherentes >= kInsistencias;
-    const int n = kPeticionMala.entrada(
+    const int entrada = kPeticionMala.entrada(
         m_azar.fncNroAleatorio(insiste ? kPeticionMala.tamano() : kPeticionMalaAlPrincipio));
-    if (n <= RespuestasPeticionMala.size()) {
-        m_estado.Respuesta = RespuestasPeticionMala[n];
+    if (entrada <= RespuestasPeticionMala.size()) {
+        m_estado.Respuesta = RespuestasPeticionMala[entrada];
     } else {
         fncResponderPetYPregIncoherente();
     }

@@ -163,9 +163,9 @@ bool RespuestasFrecuentes::responderTema(Entero tema) {
             m_estado.Respuesta = fila->textos[1];
             return true;
         }
-        const int n = azar(cuantos + fila->obvias) - (fila->obviasPrimero ? fila->obvias : 0);
-        if (n >= 1 && n <= cuantos) {
-            m_estado.Respuesta = fila->textos[n];
+        const int valor = azar(cuantos + fila->obvias) - (fila->obviasPrimero ? fila->obvias : 0);
+        if (valor >= 1 && valor <= cuantos) {
+            m_estado.Respuesta = fila->textos[valor];
         } else {
             fncResponderObviedad();
         }
@@ -237,19 +237,19 @@ void RespuestasFrecuentes::responderDigitoDelDia() {
 
 void RespuestasFrecuentes::responderNumerosDeLaSemana() {
     if (m_estado.YaTema712) {
-        const int n = azar(Tema712YaDados.size() + 1);
-        if (n <= Tema712YaDados.size()) {
-            m_estado.Respuesta = Tema712YaDados[n];
+        const int tirada = azar(Tema712YaDados.size() + 1);
+        if (tirada <= Tema712YaDados.size()) {
+            m_estado.Respuesta = Tema712YaDados[tirada];
         } else {
             fncResponderTemaRepetido();
         }
         return;
     }
-    const int n = azar(Tema712.size());
-    if (n == 3) {
+    const int tirada = azar(Tema712.size());
+    if (tirada == 3) {
         m_estado.NombreAlma = EtiquetaA;
     }
-    m_estado.Respuesta = Tema712[n];
+    m_estado.Respuesta = Tema712[tirada];
 
     // The numbers look ahead to the coming Sunday, so they hold for a week.
     using namespace std::chrono;
@@ -267,9 +267,9 @@ void RespuestasFrecuentes::responderNumerosDeLaSemana() {
 }
 
 void RespuestasFrecuentes::responderHora() {
-    const int n = kHora.entrada(azar(kHora.tamano()));
-    if (n > 1) {
-        m_estado.Respuesta = Tema10001[n - 1];
+    const int entrada = kHora.entrada(azar(kHora.tamano()));
+    if (entrada > 1) {
+        m_estado.Respuesta = Tema10001[entrada - 1];
         return;
     }
     const auto segundos = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
@@ -297,11 +297,11 @@ void RespuestasFrecuentes::responderFecha() {
         m_estado.Respuesta = Tema10002Etapa1;
         break;
     default: {
-        const int n = azar(Tema10002Etapa2.size());
-        if (n == 3) {
+        const int tirada = azar(Tema10002Etapa2.size());
+        if (tirada == 3) {
             m_estado.NombreAlma = EtiquetaD;
         }
-        m_estado.Respuesta = Tema10002Etapa2[n];
+        m_estado.Respuesta = Tema10002Etapa2[tirada];
         break;
     }
     }
@@ -310,59 +310,59 @@ void RespuestasFrecuentes::responderFecha() {
 void RespuestasFrecuentes::responderOfrecimiento() {
     // The first question on the future gets a reply; the next ones, boxes
     // that ask back, until the prayer is read or the topic tires.
-    std::string& r = m_estado.Respuesta;
+    std::string& respuesta = m_estado.Respuesta;
     const Entero visitas = m_estado.CantTema404;
     if (visitas == 0) {
-        r = Tema404Primera[azar(Tema404Primera.size())];
+        respuesta = Tema404Primera[azar(Tema404Primera.size())];
     } else if (visitas >= kFuturoCerrado) {
         fncResponderTemaRepetido();
     } else if (m_plataforma.mensaje(kConsulta, "Consulta", Botones::SiNo) == Boton::No) {
-        r = Tema404NoQuiere[azar(Tema404NoQuiere.size())];
+        respuesta = Tema404NoQuiere[azar(Tema404NoQuiere.size())];
     } else if (m_plataforma.mensaje(kOfrecimiento, "Ofrecimiento", Botones::SiNo) == Boton::No) {
-        r = Tema404NoVende[kNoVende.entrada(azar(kNoVende.tamano()))];
+        respuesta = Tema404NoVende[kNoVende.entrada(azar(kNoVende.tamano()))];
     } else if (m_plataforma.mensaje(kOracion, kTituloOracion, Botones::AceptarCancelar) == Boton::Aceptar) {
-        r = Tema404Reza;
+        respuesta = Tema404Reza;
         m_estado.CantTema404 = kFuturoCerrado;
     } else {
-        r = Tema404NoReza[kNoReza.entrada(azar(kNoReza.tamano()))];
+        respuesta = Tema404NoReza[kNoReza.entrada(azar(kNoReza.tamano()))];
     }
     sumar(m_estado.CantTema404, 1);
 }
 
 void RespuestasFrecuentes::responderQuien() {
-    std::string& r = m_estado.Respuesta;
+    std::string& respuesta = m_estado.Respuesta;
     if (m_estado.SuspensoActivo) {
         // The call that ends the suspense: the revelation of its variant.
         if (m_estado.VarianteSuspenso >= 1 && m_estado.VarianteSuspenso <= 3) {
-            r = Tema807Finales[m_estado.VarianteSuspenso];
+            respuesta = Tema807Finales[m_estado.VarianteSuspenso];
         }
         m_plataforma.fijarTexto(Control::lblInfo, "");
         return;
     }
 
-    const int n = kQuien.entrada(azar(kQuien.tamano() - kRangoExtra807 + m_estado.RangoExtraTema807));
-    if (n <= Tema807Simples.size()) {
-        r = Tema807Simples[n];
-    } else if (n == kQuienTresPiezas) {
+    const int entrada = kQuien.entrada(azar(kQuien.tamano() - kRangoExtra807 + m_estado.RangoExtraTema807));
+    if (entrada <= Tema807Simples.size()) {
+        respuesta = Tema807Simples[entrada];
+    } else if (entrada == kQuienTresPiezas) {
         // After the first three-piece reply the suspense answers become possible.
         m_estado.RangoExtraTema807 = kRangoExtra807;
         const int apertura = kAperturas807.entrada(azar(kAperturas807.tamano()));
-        r = apertura == 1 ? std::string() : std::string(Tema807Aperturas[apertura - 1]);
-        r += Tema807Medios[azar(Tema807Medios.size())];
-        r += Tema807Cierres[azar(Tema807Cierres.size())];
-    } else if (n == kQuienBreve) {
-        r = Tema807Breves[azar(Tema807Breves.size())];
+        respuesta = apertura == 1 ? std::string() : std::string(Tema807Aperturas[apertura - 1]);
+        respuesta += Tema807Medios[azar(Tema807Medios.size())];
+        respuesta += Tema807Cierres[azar(Tema807Cierres.size())];
+    } else if (entrada == kQuienBreve) {
+        respuesta = Tema807Breves[azar(Tema807Breves.size())];
     } else {
-        const int v = azar(Tema807PiezasA.size());
-        r = Tema807PiezasA[v];
-        r += Tema807Separador;
-        r += Tema807PiezasB[v];
-        r += Tema807Separador;
-        r += Tema807PiezasC[v];
-        r += Tema807Separador;
-        r += Tema807Cola;
-        m_plataforma.fijarTexto(Control::lblInfo, fncDecodificar(Tema807Estados[v]));
-        m_estado.VarianteSuspenso = static_cast<Entero>(v);
+        const int variante = azar(Tema807PiezasA.size());
+        respuesta = Tema807PiezasA[variante];
+        respuesta += Tema807Separador;
+        respuesta += Tema807PiezasB[variante];
+        respuesta += Tema807Separador;
+        respuesta += Tema807PiezasC[variante];
+        respuesta += Tema807Separador;
+        respuesta += Tema807Cola;
+        m_plataforma.fijarTexto(Control::lblInfo, fncDecodificar(Tema807Estados[variante]));
+        m_estado.VarianteSuspenso = static_cast<Entero>(variante);
         m_estado.PasoSuspenso = 0;
         m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, kPuntoCada807Ms);
         m_estado.TemaSuspenso = tema::QuienEsDeLaFamilia;

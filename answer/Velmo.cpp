@@ -221,15 +221,15 @@ void Velmo::revelar() {
     if (m_estado.EstadoTruco == 0) {
         m_estado.Respuesta = fncDecodificar(m_estado.Respuesta);
     }
-    std::string& r = m_estado.Respuesta;
+    std::string& respuesta = m_estado.Respuesta;
     // A closing mark of its own ("?", "!", a full stop or an ellipsis) takes
     // no full stop after it: "¡Claro que sí!." would read garbled.
-    if (r.empty() || kCierres.find(r.back()) == std::string_view::npos) {
-        r += '.';
+    if (respuesta.empty() || kCierres.find(respuesta.back()) == std::string_view::npos) {
+        respuesta += '.';
     }
     // The capital goes on the first letter, behind any opening "¿" or "¡".
-    std::string rotulo = m_estado.NombreAlma + r;
-    const std::size_t letra = std::min(r.find_first_not_of(kAperturas), r.size() - 1);
+    std::string rotulo = m_estado.NombreAlma + respuesta;
+    const std::size_t letra = std::min(respuesta.find_first_not_of(kAperturas), respuesta.size() - 1);
     char& primera = rotulo[m_estado.NombreAlma.size() + letra];
     primera = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(primera)));
     m_plataforma.fijarTexto(Control::lblRespuesta, rotulo);
