@@ -229,7 +229,8 @@ void Velmo::revelar() {
     }
     // The capital goes on the first letter, behind any opening "¿" or "¡".
     std::string rotulo = m_estado.NombreAlma + respuesta;
-    const std::size_t letra = std::min(respuesta.find_first_not_of(kAperturas), respuesta.size() - 1);
+    // Never all opening marks: the reply ends in a closing mark or the full stop.
+    const std::size_t letra = respuesta.find_first_not_of(kAperturas);
     char& primera = rotulo[m_estado.NombreAlma.size() + letra];
     primera = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(primera)));
     m_plataforma.fijarTexto(Control::lblRespuesta, rotulo);

@@ -58,13 +58,15 @@ TEST_F(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
     EXPECT_FALSE(b.e().EnRetroceso);
     b.teclear(P, "y"); // the 39th key erases
     EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
-    b.teclear(P, std::string(7, 'y'));
+    b.teclear(P, "\by"); // a Backspace meanwhile does not stop the erasing
+    EXPECT_EQ(b.caja(P), kFrase.substr(0, 36));
+    b.teclear(P, std::string(5, 'y'));
     EXPECT_EQ(b.caja(P), kFrase.substr(0, 31));
     b.teclear(P, std::string(8, 'z')); // and writes the last word again
     EXPECT_EQ(b.caja(P), kFrase);
     b.teclear(P, "w");
     EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
-    EXPECT_EQ(b.e().Respuesta, std::string(38, 'x') + std::string(8, 'y') + std::string(8, 'z') + "w");
+    EXPECT_EQ(b.e().Respuesta, std::string(38, 'x') + std::string(6, 'y') + std::string(8, 'z') + "w");
 }
 
 // A Backspace while the erasing had the phrase at its shortest used to leave

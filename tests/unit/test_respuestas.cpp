@@ -286,6 +286,9 @@ TEST_F(Frecuentes, LosTemasQueRecuerdan) {
          {{712, {1}, t(Tema712[1]) + " 32" + s + " 11" + s + " 22" + s + " 25"}},
          2026y / 2 / 28},
         {"la_hora", {{10001, {2}, t(Tema10001Entrada) + "12:00"}, {10001, {5}, t(Tema10001[3])}}},
+        // The digit of the day: 7 x 17 + 15 = 134 gives 4 on the 7th; 542 mod 256 = 30 gives 0 on the 31st.
+        {"digito_del_7", {{706, {4}, t(Tema706Primeros[3]) + " 4" + t(Tema706Ultimos[3])}}, 2026y / 6 / 7},
+        {"digito_del_31", {{706, {5}, t(Tema706Primeros[4]) + " 0" + t(Tema706Ultimos[4])}}, 2026y / 5 / 31},
         {"la_fecha_por_etapas",
          {{10002,
            {3},
