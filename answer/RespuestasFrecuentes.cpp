@@ -30,7 +30,8 @@ constexpr Entero kVecesAntesDeCansarse = 3;
 // 706: four rows of pieces, the second drawn twice as often; the first two
 // come under labels of their own.
 constexpr Reparto<Tema706Primeros.size()> kFilas706{1, 2};
-constexpr std::array<std::string_view, 4> kEtiquetas706{EtiquetaA, EtiquetaB, {}, {}};
+constexpr std::string_view kEtiquetas706[] = {EtiquetaA, EtiquetaB, {}, {}};
+static_assert(std::size(kEtiquetas706) == Tema706Primeros.size());
 // The time: two values in five tell it; the others draw the whole replies.
 constexpr Reparto<1 + Tema10001.size()> kHora{2};
 // The date's first stage: two values in three refuse to tell it.
