@@ -48,6 +48,8 @@ TEST_F(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         EXPECT_EQ(b.caja(P), w(f.caja)) << f.teclas;
         EXPECT_EQ(b.e().Respuesta, w(f.oculta)) << f.teclas;
         EXPECT_EQ(b.e().EstadoTruco, f.truco) << f.teclas;
+        EXPECT_EQ(b.p.habilitado(Q), f.teclas.find(':') != std::string::npos)
+            << "only the colon opens the question";
     }
 }
 
