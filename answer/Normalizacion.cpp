@@ -58,7 +58,6 @@ constexpr unsigned char sinAcento(unsigned char c) {
 PreguntaNormalizada normalizar(std::string_view pregunta) {
     PreguntaNormalizada r;
     std::string texto;
-    texto.reserve(pregunta.size() + 8);
     for (const char c : ansi::enMinusculas(pregunta)) {
         if (c == 'k') {
             texto += "qu";

@@ -27,7 +27,7 @@ TEST_F(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
     };
     const std::vector<Fila> filas = {
         {"velmo", "Velmo", "", 0},
-        {"ñu", "Ñu", "", 0},
+        {"ñuÿ", "Ñuÿ", "", 0},
         {".si", "Vel", "si", 1},
         {".a:", "Ve:", "a", 1}, // the colon opens the question box
         {".no.o, favor de responder", "Velmo, favor de responder", "no", 2},
@@ -48,6 +48,7 @@ TEST_F(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         EXPECT_EQ(b.caja(P), w(f.caja)) << f.teclas;
         EXPECT_EQ(b.e().Respuesta, w(f.oculta)) << f.teclas;
         EXPECT_EQ(b.e().EstadoTruco, f.truco) << f.teclas;
+        EXPECT_FALSE(b.e().EnRetroceso) << f.teclas;
         EXPECT_EQ(b.p.habilitado(Q), f.teclas.find(':') != std::string::npos)
             << "only the colon opens the question";
     }
@@ -62,13 +63,15 @@ TEST_F(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
     EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
     b.teclear(P, "\by"); // a Backspace meanwhile does not stop the erasing
     EXPECT_EQ(b.caja(P), kFrase.substr(0, 36));
-    b.teclear(P, std::string(5, 'y'));
-    EXPECT_EQ(b.caja(P), kFrase.substr(0, 31));
-    b.teclear(P, std::string(8, 'z')); // and writes the last word again
+    b.teclear(P, "yyyy");
+    EXPECT_EQ(b.caja(P), kFrase.substr(0, 32));
+    b.teclear(P, "\b"); // one back to the last word's start does
+    EXPECT_FALSE(b.e().EnRetroceso);
+    b.teclear(P, std::string(8, 'z')); // and the last word is written again
     EXPECT_EQ(b.caja(P), kFrase);
     b.teclear(P, "w");
     EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
-    EXPECT_EQ(b.e().Respuesta, std::string(38, 'x') + std::string(6, 'y') + std::string(8, 'z') + "w");
+    EXPECT_EQ(b.e().Respuesta, std::string(38, 'x') + std::string(4, 'y') + std::string(8, 'z') + "w");
 }
 
 // A Backspace while the erasing had the phrase at its shortest used to leave
