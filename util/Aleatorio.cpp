@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 #include <utility>
 
 namespace auguron {
@@ -29,7 +30,7 @@ Entero GeneradorReloj::fncNroAleatorio(int Intervalo) {
     }
     const std::uint64_t tiempo = std::bit_cast<std::uint64_t>(m_reloj());
     m_motor.seed(m_motor() ^ mezclar(tiempo));
-    const double r = std::generate_canonical<double, 53>(m_motor);
+    const double r = std::generate_canonical<double, std::numeric_limits<double>::digits>(m_motor);
     const auto n = static_cast<int>(r * Intervalo) + 1;
     return static_cast<Entero>(std::min(n, Intervalo));
 }
