@@ -274,7 +274,7 @@ void RespuestasFrecuentes::responderHora() {
         return;
     }
     const auto segundos = static_cast<long>(std::floor(m_plataforma.segundosDelDia()));
-    const long horas = (segundos / 3600) % 24;
+    const long horas = segundos / 3600; // a time of day: 0 to 23
     const long minutos = (segundos / 60) % 60;
     const std::string hora = std::to_string(horas) + (minutos < 10 ? ":0" : ":") + std::to_string(minutos);
     m_estado.Respuesta = std::string(Tema10001Entrada) + fncCodificar(hora);
