@@ -178,7 +178,7 @@ bool RespuestasFrecuentes::responderTema(Entero tema) {
         Codigos codigos;
         Responder responder;
     };
-    static constexpr std::array<FilaEspecial, 11> kFilasEspeciales{{
+    static constexpr FilaEspecial kFilasEspeciales[] = {
         {{tema::Nota, tema::CuantasNotas}, &RespuestasFrecuentes::responderNota},
         {{tema::Trabajo}, &RespuestasFrecuentes::responderTrabajo},
         {{tema::Boda, tema::BodaCasarse, tema::BodaFecha}, &RespuestasFrecuentes::responderBoda},
@@ -192,7 +192,7 @@ bool RespuestasFrecuentes::responderTema(Entero tema) {
          &RespuestasFrecuentes::responderQuien},
         {{tema::SentidoDeLaVida}, &RespuestasFrecuentes::responderSentidoDeLaVida},
         {{tema::Estadisticas}, &RespuestasFrecuentes::responderEstadisticas},
-    }};
+    };
     for (const FilaEspecial& f : kFilasEspeciales) {
         if (f.codigos.contiene(tema)) {
             (this->*f.responder)();
