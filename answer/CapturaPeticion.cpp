@@ -53,7 +53,8 @@ bool CapturaPeticion::tecla(int& k) {
             e.Respuesta.clear();
             e.EnRetroceso = false;
         }
-        if (!e.Respuesta.empty() && e.EstadoTruco == 1 && e.PosPeticion > 1) {
+        // Back at the start nothing is left to remove: the capture ended above.
+        if (!e.Respuesta.empty() && e.EstadoTruco == 1) {
             e.Respuesta.pop_back();
             if (e.PosPeticion == kUltimaPalabra && e.EnRetroceso) {
                 e.EnRetroceso = false;

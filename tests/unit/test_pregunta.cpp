@@ -43,6 +43,8 @@ TEST_F(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
           Fila{".simo, favor de responder", "lloverá mañana", "Si."},
           Fila{".no.o, favor de responder", "", "No."}, Fila{".y tú?.favor de responder", "a", "Y tú?"},
           Fila{"..o, favor de responder", "a", "."},
+          // A capture closed by its stop keeps its letters, even those of the short petition.
+          Fila{".xl.mo, favor de responder", "a", "Xl."},
           // Its own closing mark takes no full stop; the capital goes behind "¡".
           Fila{".¡claro que sí!.de responder esta pregunta", "a", "¡Claro que sí!"},
           Fila{".quién sabe….r de responder", "a", "Quién sabe…"}}) {
