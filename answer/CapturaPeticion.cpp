@@ -91,8 +91,8 @@ bool CapturaPeticion::tecla(int& k) {
         k = kRetroceso;
         sumar(e.PosPeticion, -1);
     } else {
-        if (e.PosPeticion >= 1 && e.PosPeticion < kLimite &&
-            static_cast<std::size_t>(e.PosPeticion) <= e.FrasePeticion.size()) {
+        // Past the phrase's last character the key shows as typed.
+        if (e.PosPeticion >= 1 && static_cast<std::size_t>(e.PosPeticion) <= e.FrasePeticion.size()) {
             k = static_cast<unsigned char>(e.FrasePeticion[static_cast<std::size_t>(e.PosPeticion - 1)]);
         }
         sumar(e.PosPeticion, 1);

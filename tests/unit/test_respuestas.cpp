@@ -377,6 +377,13 @@ TEST_F(Suspenso, ElDe10006SeInterrumpeYTerminaUnaVez) {
         b.v.frecuentes().fncResponderPreguntaFrecuente(10006);
         EXPECT_EQ(b.e().Respuesta, texto);
     }
+    // A final call of the 807 group with no variant (the flow never makes one)
+    // keeps the reply it finds and only clears the status line.
+    b.e().VarianteSuspenso = 4;
+    b.caja(Control::lblInfo) = "x";
+    b.v.frecuentes().fncResponderPreguntaFrecuente(807);
+    EXPECT_EQ(b.e().Respuesta, TemasRepetidos[5]);
+    EXPECT_EQ(b.caja(Control::lblInfo), "");
 }
 
 } // namespace
