@@ -72,6 +72,10 @@ TEST_F(Peticion, LaFraseLlenaBorraYReescribeSuUltimaPalabra) {
     b.teclear(P, "w");
     EXPECT_EQ(b.caja(P), kFrase.substr(0, 38));
     EXPECT_EQ(b.e().Respuesta, std::string(38, 'x') + std::string(4, 'y') + std::string(8, 'z') + "w");
+    // Erased by keys down to the last word's start, the next key shows its first letter.
+    Banco& c = banco();
+    c.teclear(P, std::string(".").append(38, 'x').append(8, 'y').append("z"));
+    EXPECT_EQ(c.caja(P), kFrase.substr(0, 32));
 }
 
 // A Backspace while the erasing had the phrase at its shortest used to leave
