@@ -26,21 +26,29 @@ inline QStringList& fallosDelGuion() {
     return f;
 }
 
+// Runs a scripted call; what it throws is kept, and `siFalla` answers instead.
+template <class F, class R> R anotando(F llamada, R siFalla) {
+    try {
+        return llamada();
+    } catch (const std::exception& e) {
+        fallosDelGuion() << QString::fromUtf8(e.what());
+        return siFalla;
+    }
+}
+
+inline void sinUsar(std::size_t cuantos, const char* que) {
+    if (cuantos != 0) {
+        fallosDelGuion() << QStringLiteral("%1 %2 left unused").arg(cuantos).arg(QLatin1String(que));
+    }
+}
+
 class PlataformaPrueba final : public PlataformaQt {
 public:
     PlataformaGuion guion; // the box answers and the boxes shown, the clock, the day
-    ~PlataformaPrueba() override {
-        if (!guion.respuestas.empty()) {
-            fallosDelGuion() << QStringLiteral("%1 box answers left unused").arg(guion.respuestas.size());
-        }
-    }
+    ~PlataformaPrueba() override { sinUsar(guion.respuestas.size(), "box answers"); }
     Boton mensaje(std::string_view t, std::string_view titulo, Botones b) override {
-        try {
-            return guion.mensaje(t, titulo, b);
-        } catch (const std::exception& e) {
-            fallosDelGuion() << QString::fromUtf8(e.what());
-            return b == Botones::SiNo ? Boton::No : Boton::Cancelar;
-        }
+        return anotando([&] { return guion.mensaje(t, titulo, b); },
+                        b == Botones::SiNo ? Boton::No : Boton::Cancelar);
     }
     double segundosDelDia() const override { return guion.segundos; }
     std::chrono::sys_days hoy() const override { return guion.dia; }
@@ -48,18 +56,9 @@ public:
 
 class AzarPrueba final : public AzarGuion {
 public:
-    ~AzarPrueba() override {
-        if (!tiradas.empty()) {
-            fallosDelGuion() << QStringLiteral("%1 draws left unused").arg(tiradas.size());
-        }
-    }
+    ~AzarPrueba() override { sinUsar(tiradas.size(), "draws"); }
     Entero fncNroAleatorio(int Intervalo) override {
-        try {
-            return AzarGuion::fncNroAleatorio(Intervalo);
-        } catch (const std::exception& e) {
-            fallosDelGuion() << QString::fromUtf8(e.what());
-            return 1;
-        }
+        return anotando([&] { return AzarGuion::fncNroAleatorio(Intervalo); }, Entero{1});
     }
 };
 
