@@ -65,8 +65,6 @@ int arrancar(int argc, char* argv[], const std::function<void()>& conAplicacion)
         conAplicacion();
     }
     QApplication::setApplicationName(QStringLiteral("Auguron"));
-    // Every window of the program takes the application's icon.
-    QApplication::setWindowIcon(estilo::iconoPrograma());
 
     // The window frees itself when closed; it ends the program only if it is
     // the last window open.

@@ -63,6 +63,7 @@ frmVelmo::frmVelmo(std::unique_ptr<PlataformaQt> plataforma, std::unique_ptr<Fue
     setPalette(QApplication::style()->standardPalette());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Auguron - Sistema Interactivo de Vagulantes"));
+    setWindowIcon(iconoPrograma());
 
     crearControles();
     crearMenus();

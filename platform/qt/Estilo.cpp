@@ -233,6 +233,7 @@ QLineEdit* cajaCorreo(QWidget* padre, const char* nombre, QRect geometria, const
 
 void prepararVentana(QWidget* ventana, const char* nombre, const QString& titulo, const QColor& fondo) {
     ventana->setObjectName(QString::fromLatin1(nombre));
+    ventana->setWindowIcon(iconoPrograma());
     ventana->setAttribute(Qt::WA_DeleteOnClose);
     ventana->setWindowTitle(titulo);
     ventana->setFont(fuente(kPuntosAuxiliares));
@@ -318,12 +319,17 @@ private:
 } // namespace
 
 QIcon iconoPrograma() {
-    QList<IconoDiferido::Imagen> imagenes;
-    for (const int lado : {16, 32, 48, 64, 128}) {
-        imagenes.append({QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado), {}});
-    }
-    imagenes.append({QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256), {}});
-    return QIcon(new IconoDiferido(std::move(imagenes)));
+    // One icon for every window, so each picture is decoded once for all.
+    static const QIcon icono = [] {
+        QList<IconoDiferido::Imagen> imagenes;
+        for (const int lado : {16, 32, 48, 64, 128}) {
+            imagenes.append(
+                {QStringLiteral(":/imagenes/icons/auguron-%1.png").arg(lado), QSize(lado, lado), {}});
+        }
+        imagenes.append({QStringLiteral(":/imagenes/auguron.png"), QSize(256, 256), {}});
+        return QIcon(new IconoDiferido(std::move(imagenes)));
+    }();
+    return icono;
 }
 
 void centrar(QWidget* ventana, QPoint centro) {

@@ -103,6 +103,7 @@ Boton PlataformaQt::mensaje(std::string_view texto, std::string_view titulo, Bot
     QWidget* padre = (m_principal && m_principal->isVisible()) ? m_principal.data() : nullptr;
     CajaMensaje caja(padre);
     caja.setIcon(QMessageBox::NoIcon);
+    caja.setWindowIcon(estilo::iconoPrograma());
     caja.setWindowTitle(ansi1252::aQString(titulo));
     caja.setTextFormat(Qt::PlainText);
     caja.setText(textoDeCaja(texto));

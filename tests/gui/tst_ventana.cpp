@@ -6,6 +6,7 @@
 
 #include "answer/Velmo.h"
 #include "platform/qt/Ansi1252.h"
+#include "platform/qt/Estilo.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -146,7 +147,10 @@ private slots:
             });
             t->start(10);
         };
-        cuandoAparezca([](QMessageBox* c) { QTest::keyClick(c, Qt::Key_Escape); });
+        cuandoAparezca([](QMessageBox* c) {
+            QCOMPARE(c->windowIcon().cacheKey(), estilo::iconoPrograma().cacheKey());
+            QTest::keyClick(c, Qt::Key_Escape);
+        });
         QCOMPARE(p.mensaje("a", "t", Botones::AceptarCancelar), Boton::Cancelar);
         cuandoAparezca([](QMessageBox* c) { c->close(); });
         QCOMPARE(p.mensaje("a", "t", Botones::AceptarCancelar), Boton::Cancelar);

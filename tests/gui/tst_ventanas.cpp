@@ -112,6 +112,13 @@ private slots:
         for (const int lado : {16, 32, 48, 64, 128, 256}) {
             QCOMPARE(icono.pixmap(QSize(lado, lado)).size(), QSize(lado, lado));
         }
+        // Every window carries that one icon, the message boxes too (the
+        // application has none: X11 would be sent it twice per window).
+        hacer(v, QStringLiteral("mnuTemas"));
+        hacer(v, QStringLiteral("estadisticas"));
+        for (const char* nombre : {"frmVelmo", "frmAcerca", "frmTemas", "frmEstadisticas"}) {
+            QCOMPARE(ventana(nombre)->windowIcon().cacheKey(), icono.cacheKey());
+        }
     }
 
     void cadaVentanaUnaSolaVez() {
