@@ -136,10 +136,12 @@ TEST_F(Frecuentes, CadaValorDeCadaTiradaDaSuTexto) {
                         ? std::string_view(EtiquetaA)
                         : (e == "2" ? std::string_view(EtiquetaB) : std::string_view(NombreAlmaPorDefecto));
          }},
-        {"hora", 5, "1*2 2..4", tema(10001),
+        {"hora", 5, "1*2 2..4", tema(10001), // at five past nine: no zero before the hour, two digits after
          [](const std::string& e) {
-             return e == "1" ? plano(Tema10001Entrada) + "12:00" : plano(Tema10001[std::stoi(e) - 1]);
-         }},
+             return e == "1" ? plano(Tema10001Entrada) + "9:05" : plano(Tema10001[std::stoi(e) - 1]);
+         },
+         nullptr, &EstadoSesion::CantPregFrecuentes,
+         [](Banco& b) { b.p.segundos = 9 * 3600 + 5 * 60 + 59.5; }},
         {"fecha", 3, "1*2 2", tema(10002),
          [](const std::string& e) {
              return e == "1" ? plano(Tema10002Etapa0)
@@ -268,7 +270,6 @@ TEST_F(Frecuentes, LosTemasQueRecuerdan) {
         {"numeros_a_fin_de_mes",
          {{712, {1}, t(Tema712[1]) + " 32" + s + " 11" + s + " 22" + s + " 25"}},
          2026y / 2 / 28},
-        {"la_hora", {{10001, {2}, t(Tema10001Entrada) + "12:00"}, {10001, {5}, t(Tema10001[3])}}},
         // The digit of the day: 7 x 17 + 15 = 134 gives 4 on the 7th; 542 mod 256 = 30 gives 0 on the 31st.
         {"digito_del_7", {{706, {4}, t(Tema706Primeros[3]) + " 4" + t(Tema706Ultimos[3])}}, 2026y / 6 / 7},
         {"digito_del_31", {{706, {5}, t(Tema706Primeros[4]) + " 0" + t(Tema706Ultimos[4])}}, 2026y / 5 / 31},

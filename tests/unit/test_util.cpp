@@ -1,7 +1,6 @@
 // The cipher of the stored texts, the Windows-1252 code page and the draws.
 
 #include "Apoyo.h"
-#include "util/FechaLarga.h"
 
 #include <gtest/gtest.h>
 
@@ -70,16 +69,6 @@ TEST(Azar, RelojCongeladoUniformeEIndependiente) {
     }
     EXPECT_LT(chi, 59.7);
     EXPECT_NEAR(iguales / double(kTiradas), 0.25, 0.03);
-}
-
-// For a system that speaks another language, the date a Spanish sentence needs.
-TEST(Fecha, LargaEnCastellano) {
-    using namespace std::chrono;
-    EXPECT_EQ(fechaLargaEnCastellano(sys_days{year{2026} / 12 / 6}), "domingo, 6 de diciembre de 2026");
-    EXPECT_EQ(fechaLargaEnCastellano(sys_days{year{2027} / 1 / 20}),
-              prueba::w("miércoles, 20 de enero de 2027"));
-    EXPECT_EQ(fechaLargaEnCastellano(sys_days{year{2026} / 9 / 19}),
-              prueba::w("sábado, 19 de septiembre de 2026"));
 }
 
 } // namespace
