@@ -38,9 +38,11 @@ TEST_F(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         {".abc\b\b\b\b\b.q", "Ve", "q", 1},
         {"ab.cd\b\b\b", "Ab", "", 1}, // erasing the opening stop does not close it
         {std::string(40, 'a') + ".", std::string("A").append(39, 'a').append("."), "", 0}, // past position 40
+        // A closed capture's full stop past the phrase shows as typed.
+        {std::string(".a.").append(42, 'b') + ".", std::string("Vel").append(42, 'b') + ".", "a", 2},
         // Ctrl+A, Ctrl+V, Escape and Enter are no characters: not shown, not
         // captured, and the phrase does not run ahead of the box.
-        {".sí\x01\x16\x1b\r.o\r", "Velmo", "sí", 2},
+        {std::string(".sí\x01\x16\x1b\r\0.o\r", 12), "Velmo", "sí", 2}, // \0 is Ctrl+@
     };
     for (const Fila& f : filas) {
         Banco& b = banco();
@@ -104,7 +106,8 @@ TEST_F(Peticion, LaDeteccionQuitaLoQueCoincideConLaFraseCorta) {
     };
     for (const Fila& f :
          {Fila{"elmo, favor de responder", ""}, Fila{"simo, favor de responder", "si"}, Fila{"hola", "hola"},
-          Fila{"xl", "x"}, Fila{"xL", "xL"}, Fila{std::string(25, 'r'), std::string(25, 'r')}}) {
+          Fila{"xl", "x"}, Fila{"xL", "xL"}, Fila{std::string(25, 'r'), std::string(25, 'r')},
+          Fila{std::string(24, 'x') + " ", std::string(24, 'x') + " "}}) { // the short petition has 25
         Banco& b = banco();
         b.e().Respuesta = f.captado;
         b.v.captura().fncDetectarRespuesta();
