@@ -198,6 +198,7 @@ TEST_F(Frecuentes, CadaValorDeCadaTiradaDaSuTexto) {
         {"509", 3, "O*2 1", tema(509), obvia(Tema509)},
         {"10003", 6, "1..4 O*2", tema(10003), obvia(Tema10003)},
         {"10008", 5, "1 2 O*3", tema(10008), obvia(Tema10008)},
+        {"10009", 5, "1 2 O*3", tema(10009), obvia(Tema10009)},
         {"6608", 5, "1..5", tema(6608), de(Tema6608)},
     };
     for (const Tiradas& f : filas) {
