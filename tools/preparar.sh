@@ -14,7 +14,7 @@ compilar=(g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 trabajo=${1:-}
 case "$trabajo" in
 ejecutar) para="compilar y abrir Auguron" paquetes=("${compilar[@]}") ;;
-probar) para="compilar y probar Auguron" paquetes=("${compilar[@]}" libgtest-dev appstream desktop-file-utils lintian) ;;
+probar) para="compilar y probar Auguron" paquetes=("${compilar[@]}" libgtest-dev python3 appstream desktop-file-utils lintian) ;;
 capturas)
     para="tomar las capturas"
     paquetes=("${compilar[@]}" xvfb xdotool x11-utils x11-xserver-utils imagemagick)
