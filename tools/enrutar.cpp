@@ -3,10 +3,14 @@
 // closing "?". Text after a tab is ignored, and so are blank lines and lines
 // starting with "#", so the corpus of questions can be fed as it is.
 //
-//   enrutar [--semilla N] [--fecha AAAA-MM-DD] [--hora HH:MM] < preguntas
+//   enrutar [--semilla N | --transcripcion] [--fecha AAAA-MM-DD] [--hora HH:MM] < preguntas
 //
 // Each answer line is the code, a tab and the answer label, UTF-8. The
-// questions are asked one after another in one run, as a user would.
+// questions are asked one after another in one run, as a user would. With
+// --transcripcion each is asked in a run of its own, seeded from the question
+// itself, and its line starts with the question and the seed: the approved
+// transcript (tests/datos/respuestas.tsv) is made so, and a new question
+// changes only its own line.
 
 #include "tools/Consulta.h"
 #include "util/Ansi.h"
@@ -59,8 +63,18 @@ std::optional<double> hora(std::string_view s) {
     return *h * 3600.0 + *m * 60.0;
 }
 
+// FNV-1a, 64 bits: a question's own seed.
+std::uint64_t semillaDe(std::string_view texto) {
+    std::uint64_t h = 0xCBF29CE484222325ULL;
+    for (const char c : texto) {
+        h = (h ^ static_cast<unsigned char>(c)) * 0x100000001B3ULL;
+    }
+    return h;
+}
+
 int uso() {
-    std::cerr << "uso: enrutar [--semilla N] [--fecha AAAA-MM-DD] [--hora HH:MM] < preguntas\n";
+    std::cerr
+        << "uso: enrutar [--semilla N | --transcripcion] [--fecha AAAA-MM-DD] [--hora HH:MM] < preguntas\n";
     return 2;
 }
 
@@ -70,8 +84,13 @@ int main(int argc, char** argv) {
     std::uint64_t semilla = 1;
     std::chrono::sys_days dia{std::chrono::year{2026} / 12 / 6};
     double segundos = 12 * 3600.0;
+    bool transcripcion = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view opcion = argv[i];
+        if (opcion == "--transcripcion") {
+            transcripcion = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             return uso();
         }
@@ -99,7 +118,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    Consulta consulta(semilla, dia, segundos);
+    std::optional<Consulta> consulta;
     std::string linea;
     while (std::getline(std::cin, linea)) {
         linea = linea.substr(0, linea.find('\t'));
@@ -109,7 +128,13 @@ int main(int argc, char** argv) {
         if (linea.empty() || linea.front() == '#') {
             continue;
         }
-        const Consulta::Respuesta r = consulta.preguntar(ansi::deUtf8(linea));
+        if (transcripcion) {
+            consulta.emplace(semillaDe(linea), dia, segundos);
+            std::cout << linea << '\t' << semillaDe(linea) << '\t';
+        } else if (!consulta) {
+            consulta.emplace(semilla, dia, segundos);
+        }
+        const Consulta::Respuesta r = consulta->preguntar(ansi::deUtf8(linea));
         std::cout << r.tema << '\t' << ansi::aUtf8(r.rotulo) << '\n';
     }
     return 0;

@@ -318,6 +318,18 @@ void PaginaVelmo::atajo(const val& e) {
     e.call<void>("stopPropagation");
 }
 
+void PaginaVelmo::encajar() {
+    for (const d::Etiqueta* e : {&p::lblPeticion, &p::lblPregunta}) {
+        const val el = porId(e->nombre);
+        estrechar(el, estrechamiento(el));
+    }
+    const val info = porId(p::lblInfo.nombre);
+    estrechar(info,
+              estrechamiento(info, {utf8(textos::kBuscandoVagulantes), utf8(textos::kConectandoVagulantes)}));
+    // The whole long petition must show in its box.
+    m_txtPeticion->encajar(utf8(textos::kFrasePeticion) + ':');
+}
+
 void PaginaVelmo::cargar() {
     encolar([this] {
         if (!m_velmo.Form_Load()) {
@@ -325,6 +337,7 @@ void PaginaVelmo::cargar() {
             return;
         }
         m_ventana.mostrar();
+        encajar();
         m_txtPeticion->enfocar();
     });
 }

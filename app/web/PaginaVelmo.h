@@ -27,6 +27,9 @@ public:
 private:
     void crearControles();
     void crearMenus();
+    // Narrows the labels, and the petition's text, where the font is wider
+    // than the layout's: once, as the window first shows.
+    void encajar();
     void teclear(Caja& caja, std::vector<int> codigos);
     void atajo(const val& e);
     void abrirMenu(std::size_t menu, bool conTeclado);

@@ -3,19 +3,32 @@
 #include "platform/web/PlataformaWeb.h"
 #include "util/Aleatorio.h"
 
+#include <cstdlib>
+#include <string>
+
 // The page's program. main() builds the window and queues its load; the
 // program then lives on in the page, answering its events, until the page goes.
 int main() {
     using namespace auguron;
+    using emscripten::val;
     auto* plataforma = new web::PlataformaWeb;
-    auto* azar = new GeneradorReloj([plataforma] { return plataforma->segundosDelDia(); });
+    const auto reloj = [plataforma] { return plataforma->segundosDelDia(); };
+    // "?semilla=N" seeds the draws, as enrutar's --semilla does: with the clock
+    // held still too, the page answers as the approved transcript says.
+    const val semilla = val::global("URLSearchParams")
+                            .new_(val::global("location")["search"])
+                            .call<val>("get", std::string("semilla"));
+    auto* azar =
+        semilla.isNull()
+            ? new GeneradorReloj(reloj)
+            : new GeneradorReloj(reloj, std::strtoull(semilla.as<std::string>().c_str(), nullptr, 10));
     auto* velmo = new Velmo(*plataforma, *azar);
     auto* pagina = new web::PaginaVelmo(*plataforma, *velmo);
     pagina->cargar();
     // Opens offline after the first visit: the service worker keeps the files.
-    const emscripten::val navegador = emscripten::val::global("navigator");
+    const val navegador = val::global("navigator");
     if (!navegador["serviceWorker"].isUndefined()) {
-        navegador["serviceWorker"].call<emscripten::val>("register", std::string("sw.js"));
+        navegador["serviceWorker"].call<val>("register", std::string("sw.js"));
     }
     return 0;
 }

@@ -25,7 +25,7 @@ Caja::Caja(const val& padre, const disposicion::Control& control, val etiqueta)
     atributo(m_entrada, "spellcheck", "false");
     atributo(m_entrada, "aria-describedby", nombre + "-texto");
     atributo(m_entrada, "title", control.ayuda);
-    etiqueta.set("htmlFor", nombre + "-entrada");
+    atributo(m_entrada, "aria-labelledby", etiqueta["id"].as<std::string>());
 }
 
 void Caja::fijar(std::string windows1252) {
@@ -43,6 +43,10 @@ void Caja::habilitar(bool si) {
 
 void Caja::fondoSistema(bool si) {
     m_marco["classList"].call<void>("toggle", std::string("gris"), !si);
+}
+
+void Caja::encajar(const std::string& muestra) {
+    estrechar(m_vista, estrechamiento(m_vista, {muestra}));
 }
 
 void Caja::enfocar() {

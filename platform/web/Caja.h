@@ -28,6 +28,8 @@ public:
     // The background: the system's colour for an editable box, or the window's grey.
     void fondoSistema(bool si);
     void enfocar();
+    // Narrows the text just enough for `muestra` (UTF-8) to fit the box.
+    void encajar(const std::string& muestra);
 
 private:
     val m_marco;

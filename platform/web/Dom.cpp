@@ -6,6 +6,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -135,6 +136,34 @@ val cajaCorreo(const val& padre, const char* nombre, const disposicion::Rect& r,
                  std::string(disposicion::contacto::kAsuntoDespues));
     ubicar(c, r);
     return c;
+}
+
+double estrechamiento(const val& el, const std::vector<std::string>& textos) {
+    val rango = documento().call<val>("createRange");
+    // The width the text takes, whatever its alignment, against the room it has.
+    const auto ancho = [&](const val& nodo) {
+        rango.call<void>("selectNodeContents", nodo);
+        return rango.call<val>("getBoundingClientRect")["width"].as<double>();
+    };
+    const double sitio = el["clientWidth"].as<double>();
+    double mayor = 0;
+    if (textos.empty()) {
+        mayor = ancho(el);
+    } else {
+        val prueba = crear(el, "span");
+        for (const std::string& t : textos) {
+            texto(prueba, t);
+            mayor = std::max(mayor, ancho(prueba));
+        }
+        prueba.call<void>("remove");
+    }
+    return mayor > sitio && mayor > 0 ? sitio / mayor : 1.0;
+}
+
+void estrechar(val el, double factor) {
+    if (factor < 1.0) {
+        el["style"].call<void>("setProperty", std::string("--estrechar"), std::to_string(factor));
+    }
 }
 
 int escuchar(const val& el, const char* tipo, std::function<void(const val&)> f, bool captura) {

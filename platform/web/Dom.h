@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace auguron::web {
 
@@ -45,6 +46,13 @@ val etiqueta(const val& padre, const disposicion::Etiqueta& e);
 val boton(const val& padre, const disposicion::Control& c);
 val cajaCorreo(const val& padre, const char* nombre, const disposicion::Rect& r, std::string_view correo);
 std::string colorCss(disposicion::Color c);
+
+// Where the font at hand is wider than the one the layout is made for, the
+// narrowing (1 or less) that lets the text of `el`, or each of `textos` in
+// its font, fit its width; `estrechar` applies it to the text, keeping its
+// height. Measured on a shown window.
+double estrechamiento(const val& el, const std::vector<std::string>& textos = {});
+void estrechar(val el, double factor);
 
 // Runs `f` for every event `tipo` of `el`, inside the browser's dispatch: `f`
 // may decide about the event (preventDefault) but must not open a message box;

@@ -1,6 +1,7 @@
 #include "platform/web/Escritorio.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace auguron::web {
@@ -19,7 +20,8 @@ int g_frente = 10; // the z-index of the window in front
 Ventana::Ventana(std::string_view id, std::string_view titulo, int anchoTwips, int altoTwips,
                  disposicion::Color fondo, bool principal)
     : m_marco(val::undefined())
-    , m_cliente(val::undefined()) {
+    , m_cliente(val::undefined())
+    , m_focoPrevio(val::null()) {
     using disposicion::px;
     m_marco = crear(porId("escritorio"), principal ? "main" : "section",
                     principal ? "ventana principal" : "ventana");
@@ -55,9 +57,19 @@ Ventana::Ventana(std::string_view id, std::string_view titulo, int anchoTwips, i
     escuchar(cerrarBoton, "click", [this](const val&) { alPedirCierre(); });
     if (!principal) {
         escuchar(m_marco, "keydown", [this](const val& e) {
-            if (e["key"].as<std::string>() == "Escape") {
+            const std::string clave = e["key"].as<std::string>();
+            if (clave == "Escape") {
                 e.call<void>("preventDefault");
                 alEscape ? alEscape() : alPedirCierre();
+            } else if (e["altKey"].as<bool>() && !e["ctrlKey"].as<bool>() && clave.size() == 1) {
+                // A button's access key: Alt+A, Alt+C.
+                const char letra = static_cast<char>(std::toupper(static_cast<unsigned char>(clave[0])));
+                val boton = m_marco.call<val>("querySelector",
+                                              std::string("button[aria-keyshortcuts=\"Alt+") + letra + "\"]");
+                if (!boton.isNull()) {
+                    e.call<void>("preventDefault");
+                    boton.call<void>("click");
+                }
             }
         });
         escuchar(m_marco, "pointerdown", [this](const val& e) {
@@ -84,6 +96,7 @@ void Ventana::escuchar(const val& el, const char* tipo, std::function<void(const
 
 void Ventana::mostrar() {
     if (!m_abierta) {
+        m_focoPrevio = documento()["activeElement"];
         m_abierta = true;
         abiertas().push_back(this);
         m_marco.call<void>("removeAttribute", std::string("hidden"));
@@ -97,7 +110,13 @@ void Ventana::cerrar() {
         return;
     }
     m_abierta = false;
+    // The keyboard goes back where it was before the window opened, as when
+    // a window closes on the desktop, not to nowhere.
+    const bool teniaElFoco = m_marco.call<bool>("contains", documento()["activeElement"]);
     m_marco.set("hidden", true);
+    if (teniaElFoco && !m_focoPrevio.isNull() && m_focoPrevio["isConnected"].as<bool>()) {
+        m_focoPrevio.call<void>("focus");
+    }
     auto& v = abiertas();
     v.erase(std::remove(v.begin(), v.end(), this), v.end());
     if (alCerrar) {

@@ -53,6 +53,7 @@ private:
     val m_marco;
     val m_cliente;
     bool m_abierta = false;
+    val m_focoPrevio; // where the keyboard was as the window opened
     Arrastre m_arrastre;
     std::vector<int> m_oyentes;
 };

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,41 @@ TEST(Corpus, CadaPreguntaLlegaASuCodigo) {
     for (const auto& [codigo, pregunta] : primera) {
         std::cout << codigo << "\t" << pregunta << '\n';
     }
+}
+
+// The approved transcript: every question of the corpus, asked in a run of its
+// own seeded from the question, gets the answer a person read and approved,
+// the code and the label as shown. This checks every route and every text the
+// corpus reaches. A change made on purpose is approved by making the file anew
+// (its first lines say how) and reading the diff.
+TEST(Corpus, RespuestasAprobadas) {
+    std::ifstream corpus(AUGURON_CORPUS);
+    std::vector<std::string> preguntas;
+    for (std::string linea; std::getline(corpus, linea);) {
+        if (!linea.empty() && linea.front() != '#') {
+            preguntas.push_back(linea.substr(0, linea.find('\t')));
+        }
+    }
+    std::ifstream aprobadas(AUGURON_RESPUESTAS);
+    ASSERT_TRUE(aprobadas) << AUGURON_RESPUESTAS;
+    std::size_t fila = 0;
+    for (std::string linea; std::getline(aprobadas, linea);) {
+        if (linea.empty() || linea.front() == '#') {
+            continue;
+        }
+        std::istringstream campos(linea);
+        std::string pregunta, semilla;
+        std::getline(campos, pregunta, '\t');
+        std::getline(campos, semilla, '\t');
+        ASSERT_LT(fila, preguntas.size()) << "not in the corpus: " << pregunta;
+        EXPECT_EQ(pregunta, preguntas[fila++]) << "the transcript follows the corpus, row by row";
+        Consulta consulta(std::stoull(semilla), std::chrono::sys_days{std::chrono::year{2026} / 12 / 6},
+                          12 * 3600.0);
+        const Consulta::Respuesta r = consulta.preguntar(ansi::deUtf8(pregunta));
+        EXPECT_EQ(pregunta + '\t' + semilla + '\t' + std::to_string(r.tema) + '\t' + ansi::aUtf8(r.rotulo),
+                  linea);
+    }
+    EXPECT_EQ(fila, preguntas.size()) << "questions of the corpus missing from the transcript";
 }
 
 // Whatever their wording, the keywords are written as fncGeneralizar leaves a

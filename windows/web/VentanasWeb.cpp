@@ -7,6 +7,7 @@
 #include "texts/TextosEstadisticas.h"
 #include "util/Cifrado.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -26,6 +27,15 @@ template <class Hacer> void mostrarUna(std::unique_ptr<Ventana>& v, Hacer hacer)
     if (!v || !v->abierta()) {
         v = hacer();
         v->mostrar();
+        // One narrowing for all its texts, so that the lines still match.
+        const val textos = v->cliente().call<val>("querySelectorAll", std::string(".etiqueta"));
+        double factor = 1.0;
+        for (int i = 0; i < textos["length"].as<int>(); ++i) {
+            factor = std::min(factor, estrechamiento(textos[i]));
+        }
+        for (int i = 0; i < textos["length"].as<int>(); ++i) {
+            estrechar(textos[i], factor);
+        }
         val primero = v->cliente().call<val>("querySelector", std::string("button, input"));
         if (!primero.isNull()) {
             primero.call<void>("focus");
@@ -131,7 +141,7 @@ void mostrarAcerca() {
         const val& c = v->cliente();
         const val cerrar = boton(c, a::cmdAceptar);
         val logo = crear(c, "img", "control logo");
-        atributo(logo, "id", "Picture1");
+        atributo(logo, "data-nombre", "Picture1");
         atributo(logo, "src", "logo.jpg");
         atributo(logo, "alt", "Logo de Auguron");
         ubicar(logo, a::kPicture1);
