@@ -30,6 +30,7 @@ constexpr std::size_t kLargoMinimo = 9;
 constexpr int kEsperaFocoMs = 2000;                 // the answer holds the focus this long
 constexpr std::string_view kCierres = ".?!\x85";    // \x85 is the ellipsis in Windows-1252
 constexpr std::string_view kAperturas = "\xBF\xA1"; // "¿" and "¡"
+constexpr std::string_view kBlancos = " \xA0";      // a blank and a no-break space
 
 // Suspense: a dot on each of the first 40 ticks, the label alone on the next
 // two, the final reply on the 43rd.
@@ -153,20 +154,30 @@ void Velmo::txtPregunta_KeyPress(int& k, std::string_view pregunta, std::string_
         return;
     }
     m_temaDetectado = 0;
-    if (m_estado.EstadoTruco > 0) {
-        rutaOculta();
+    if (m_estado.EstadoTruco > 0 && tomarRespuestaOculta()) {
+        m_estado.PreguntasSinTruco = 0;
+        sumar(m_estado.CantPregTruco, 1);
     } else {
         rutaAnalisis(pregunta, peticion);
     }
     revelar();
 }
 
-void Velmo::rutaOculta() {
-    if (m_estado.EstadoTruco == 1 && !m_estado.Respuesta.empty()) {
+bool Velmo::tomarRespuestaOculta() {
+    std::string& respuesta = m_estado.Respuesta;
+    if (m_estado.EstadoTruco == 1 && !respuesta.empty()) {
         m_captura.fncDetectarRespuesta();
     }
-    m_estado.PreguntasSinTruco = 0;
-    sumar(m_estado.CantPregTruco, 1);
+    // A blank typed right after the opening stop is a habit, not the answer:
+    // the capital goes on its first letter.
+    respuesta.erase(0, respuesta.find_first_not_of(kBlancos));
+    if (respuesta.empty()) {
+        // Nothing to reveal (a bare full stop would show): the question goes
+        // the ordinary way, as if no trick had been typed.
+        m_estado.EstadoTruco = 0;
+        return false;
+    }
+    return true;
 }
 
 std::string Velmo::fncGeneralizar(std::string& Cadena) {

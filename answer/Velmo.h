@@ -78,7 +78,8 @@ public:
 
 private:
     void detenerFoco();
-    void rutaOculta();
+    // The hidden answer as it will show, trimmed; false when nothing is left of it.
+    bool tomarRespuestaOculta();
     void rutaAnalisis(std::string_view pregunta, std::string_view peticion);
 
     Plataforma& m_plataforma;

@@ -42,7 +42,9 @@ TEST_F(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
          {Fila{".sí, claro.r de responder esta pregunta", "me ira bien", "Sí, claro."},
           Fila{".simo, favor de responder", "lloverá mañana", "Si."},
           Fila{".no.o, favor de responder", "", "No."}, Fila{".y tú?.favor de responder", "a", "Y tú?"},
-          Fila{"..o, favor de responder", "a", "."},
+          // Blanks typed before the answer are dropped, before or after the trimming.
+          Fila{". no., favor de responder", "a", "No."}, Fila{". sio, favor de responder", "a", "Si."},
+          Fila{".\u00a0 sí. favor de responder", "a", "Sí."},
           // A capture closed by its stop keeps its letters, even those of the short petition.
           Fila{".xl.mo, favor de responder", "a", "Xl."},
           // Its own closing mark takes no full stop; the capital goes behind "¡".
@@ -59,6 +61,26 @@ TEST_F(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
         EXPECT_EQ(b.p.foco, Control::cmdFocus);
         EXPECT_EQ(b.p.intervalo(Temporizador::tmrFocus), 2000);
         EXPECT_TRUE(b.p.activo(Temporizador::tmrFocus));
+    }
+}
+
+// A hidden answer left with nothing in it (no letter before the closing stop,
+// all of it trimmed as the short petition's, only blanks) is no answer: the
+// question goes the ordinary way and counts as an ordinary one.
+TEST_F(Pregunta, LaRespuestaOcultaVaciaSigueElCaminoDeSiempre) {
+    for (const char* peticion : {"..o, favor de responder", "Velmo, favor de responder.",
+                                 ".elmo, favor de responder", ".  .o, favor de responder"}) {
+        Banco& b = banco();
+        b.e().PreguntasSinTruco = 3;
+        b.azar.poner({1});
+        b.preguntar(peticion, "esto es una pregunta");
+        SCOPED_TRACE(peticion);
+        std::string ordinaria = plano(textos::RespuestasOrdinarias[1]) + ".";
+        ordinaria[0] = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(ordinaria[0])));
+        EXPECT_EQ(b.mostrada(), kDefecto + ordinaria);
+        EXPECT_EQ(b.e().CantPregTruco, 0);
+        EXPECT_EQ(b.e().CantOtrasPreguntas, 1);
+        EXPECT_EQ(b.e().PreguntasSinTruco, 4);
     }
 }
 
