@@ -25,6 +25,7 @@ constexpr auto kTituloBienvenida = plano(u8"Buscando vagulantes...");
 constexpr int kPrimerMensajeMs = 5000; // the status line's first message, at most this late
 
 constexpr int kRetroceso = 8;
+constexpr int kEnter = 13;
 constexpr int kInterrogacion = '?';
 constexpr std::size_t kLargoMinimo = 9;
 constexpr int kEsperaFocoMs = 2000;                 // the answer holds the focus this long
@@ -136,6 +137,10 @@ void Velmo::txtPeticion_KeyPress(int& k) {
 }
 
 void Velmo::txtPregunta_KeyPress(int& k, std::string_view pregunta, std::string_view peticion) {
+    // Enter asks the question as "?" does, and the box shows the "?".
+    if (k == kEnter) {
+        k = kInterrogacion;
+    }
     if (esControl(k)) {
         k = 0;
         return;

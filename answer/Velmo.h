@@ -65,7 +65,7 @@ public:
     void txtPeticion_KeyPress(int& k);
 
     // Question box: the key, the box's text before it, and the petition's.
-    // "?" submits the question and reveals the answer.
+    // "?" or Enter submits the question and reveals the answer.
     void txtPregunta_KeyPress(int& k, std::string_view pregunta, std::string_view peticion);
     void tmrSuspenso_Timer();
     // The last step of a submission: shows the answer that Respuesta holds

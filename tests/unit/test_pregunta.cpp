@@ -27,10 +27,19 @@ TEST_F(Pregunta, MayusculaSoloEnLaPrimeraTecla) {
     // The count follows key presses, not characters: after "ab" and a
     // Backspace the next key is the second again.
     for (const auto& [teclas, caja] : std::vector<std::pair<std::string, std::string>>{
-             {"ésto", "Ésto"}, {"a\bb", "B"}, {"ab\bc", "Ac"}, {"\b\bx", "X"}, {"\r\x1bx\ry", "Xy"}}) {
+             {"ésto", "Ésto"},
+             {"a\bb", "B"},
+             {"ab\bc", "Ac"},
+             {"\b\bx", "X"},
+             {"\x1bx\x01y", "Xy"},
+             {"\r", "?"},
+             {"ab\r", "Ab?"}}) { // Enter asks the question, as "?" does
         Banco& b = banco();
+        b.azar.poner({1});
         b.teclear(Q, w(teclas));
         EXPECT_EQ(b.caja(Q), w(caja)) << teclas;
+        EXPECT_EQ(b.mostrada().empty(), !caja.ends_with('?')) << teclas;
+        b.azar.tiradas.clear(); // drawn only where the question was asked
     }
 }
 
