@@ -62,7 +62,7 @@ void BuscadorDeAlmas::fncSeleccionarAlma() {
     }
     if (azar(3) == 1) {
         // The status line then goes straight to its second message.
-        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoAlmaMs));
+        m_plataforma.temporizador(Temporizador::tmrMensaje, azar(kPeriodoAlmaMs));
         m_estado.PasoMensaje = 1;
     }
 }
@@ -70,7 +70,7 @@ void BuscadorDeAlmas::fncSeleccionarAlma() {
 void BuscadorDeAlmas::tmrMensaje_Timer() {
     sumar(m_estado.PasoMensaje, 1);
     if (m_estado.PasoMensaje == 1) {
-        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoMensajesMs));
+        m_plataforma.temporizador(Temporizador::tmrMensaje, azar(kPeriodoMensajesMs));
     }
     switch (m_estado.PasoMensaje) {
     case 1:
@@ -81,7 +81,7 @@ void BuscadorDeAlmas::tmrMensaje_Timer() {
         break;
     case 3:
         m_plataforma.fijarTexto(Control::lblInfo, "");
-        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, 0);
+        m_plataforma.temporizador(Temporizador::tmrMensaje, 0);
         break;
     default:
         break;
@@ -100,7 +100,7 @@ void BuscadorDeAlmas::mnuLeerOracion_Click() {
     const auto umbral = std::find_if(kUmbrales.begin(), kUmbrales.end(),
                                      [abierta](const Umbral& u) { return abierta >= u.segundos; });
     if (umbral != kUmbrales.end() && azar(kValoresOracion) <= umbral->valores) {
-        m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, azar(kPeriodoOracionMs));
+        m_plataforma.temporizador(Temporizador::tmrMensaje, azar(kPeriodoOracionMs));
         m_estado.PasoMensaje = 0;
     }
 }

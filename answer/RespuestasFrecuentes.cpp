@@ -365,7 +365,7 @@ void RespuestasFrecuentes::responderQuien() {
         m_plataforma.fijarTexto(Control::lblInfo, fncDecodificar(Tema807Estados[variante]));
         m_estado.VarianteSuspenso = static_cast<Entero>(variante);
         m_estado.PasoSuspenso = 0;
-        m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, kPuntoCada807Ms);
+        m_plataforma.temporizador(Temporizador::tmrSuspenso, kPuntoCada807Ms);
         m_estado.TemaSuspenso = tema::QuienEsDeLaFamilia;
         m_estado.SuspensoActivo = true;
     }
@@ -381,7 +381,7 @@ void RespuestasFrecuentes::responderSentidoDeLaVida() {
     } else {
         m_estado.Respuesta = Tema10006Primeras[azar(Tema10006Primeras.size())];
         m_estado.PasoSuspenso = 0;
-        m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, kPuntoCada10006Ms);
+        m_plataforma.temporizador(Temporizador::tmrSuspenso, kPuntoCada10006Ms);
         m_estado.TemaSuspenso = tema::SentidoDeLaVida;
         m_estado.SuspensoActivo = true;
     }
@@ -393,7 +393,10 @@ void RespuestasFrecuentes::responderEstadisticas() {
     m_estado.Respuesta = Tema10007;
     m_plataforma.fijarTexto(Control::txtPregunta, "");
     m_plataforma.habilitar(Control::cmdNuevaPregunta, false);
-    m_plataforma.mostrarEstadisticas();
+    m_controles.nuevaPreguntaHabilitada = false;
+    const EstadoSesion& e = m_estado;
+    m_plataforma.mostrarEstadisticas(
+        {e.CantPregTruco, e.CantPregFrecuentes, e.CantPregNoValidas, e.CantOtrasPreguntas});
 }
 
 } // namespace auguron

@@ -6,6 +6,7 @@
 
 #include "answer/RespuestasDeRespaldo.h"
 #include "platform/Plataforma.h"
+#include "state/EstadoControles.h"
 #include "state/EstadoSesion.h"
 #include "texts/TextoCifrado.h"
 #include "util/Aleatorio.h"
@@ -14,9 +15,10 @@ namespace auguron {
 
 class RespuestasFrecuentes {
 public:
-    RespuestasFrecuentes(EstadoSesion& estado, Plataforma& plataforma, FuenteAleatoria& azar,
-                         RespuestasDeRespaldo& respaldo)
+    RespuestasFrecuentes(EstadoSesion& estado, EstadoControles& controles, Plataforma& plataforma,
+                         FuenteAleatoria& azar, RespuestasDeRespaldo& respaldo)
         : m_estado(estado)
+        , m_controles(controles)
         , m_plataforma(plataforma)
         , m_azar(azar)
         , m_respaldo(respaldo) {}
@@ -47,6 +49,7 @@ private:
     void responderEstadisticas();
 
     EstadoSesion& m_estado;
+    EstadoControles& m_controles;
     Plataforma& m_plataforma;
     FuenteAleatoria& m_azar;
     RespuestasDeRespaldo& m_respaldo;

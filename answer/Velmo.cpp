@@ -59,7 +59,7 @@ bool Velmo::Form_Load() {
     m_estado.NombreAlma = NombreAlmaPorDefecto;
     m_estado.PosPeticion = 1;
 
-    m_plataforma.fijarIntervalo(Temporizador::tmrMensaje, m_azar.fncNroAleatorio(kPrimerMensajeMs));
+    m_plataforma.temporizador(Temporizador::tmrMensaje, m_azar.fncNroAleatorio(kPrimerMensajeMs));
     m_estado.PasoMensaje = 0;
     return true;
 }
@@ -74,9 +74,10 @@ void Velmo::fncInicializar() {
     m_estado.EstadoTruco = 0;
     m_estado.EnRetroceso = false;
     m_estado.MaxConsonantes = 0;
-    m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, 0);
+    m_plataforma.temporizador(Temporizador::tmrSuspenso, 0);
     m_plataforma.fijarTexto(Control::lblInfo, "");
     m_plataforma.fijarTexto(Control::txtPeticion, "");
+    m_controles.peticionEscrita = false;
     m_plataforma.habilitar(Control::txtPeticion, true);
     m_plataforma.fijarTexto(Control::txtPregunta, "");
     m_plataforma.fondoSistema(Control::txtPregunta, false);
@@ -100,14 +101,14 @@ void Velmo::fncInicializar() {
 }
 
 void Velmo::mnuVerImagen_Click() {
-    const bool visible = m_plataforma.visible(Control::pctLogo);
+    const bool visible = m_controles.logoVisible;
     m_plataforma.fijarTexto(Control::mnuVerImagen, visible ? kVerImagen : kOcultarImagen);
+    m_controles.logoVisible = !visible;
     m_plataforma.mostrar(Control::pctLogo, !visible);
 }
 
 void Velmo::detenerFoco() {
-    m_plataforma.habilitarTemporizador(Temporizador::tmrFocus, false);
-    m_plataforma.fijarIntervalo(Temporizador::tmrFocus, 0);
+    m_plataforma.temporizador(Temporizador::tmrFocus, 0);
 }
 
 void Velmo::tmrFocus_Timer() {
@@ -115,13 +116,14 @@ void Velmo::tmrFocus_Timer() {
     // The button may have been disabled since the answer (the statistics
     // command of a question asked within the two seconds): focusing a
     // disabled control would be a failure of the platform.
-    if (m_plataforma.habilitado(Control::cmdNuevaPregunta)) {
+    if (m_controles.nuevaPreguntaHabilitada) {
         m_plataforma.enfocar(Control::cmdNuevaPregunta);
     }
 }
 
 void Velmo::estadisticasCerradas(bool conAceptar) {
     m_plataforma.habilitar(Control::cmdNuevaPregunta, true);
+    m_controles.nuevaPreguntaHabilitada = true;
     if (conAceptar) {
         m_plataforma.enfocar(Control::cmdNuevaPregunta);
     }
@@ -159,6 +161,7 @@ void Velmo::txtPregunta_KeyPress(int& k, std::string_view pregunta, std::string_
         return;
     }
     m_temaDetectado = 0;
+    m_controles.peticionEscrita = !peticion.empty();
     if (m_estado.EstadoTruco > 0 && tomarRespuestaOculta()) {
         m_estado.PreguntasSinTruco = 0;
         sumar(m_estado.CantPregTruco, 1);
@@ -251,17 +254,16 @@ void Velmo::revelar() {
     primera = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(primera)));
     m_plataforma.fijarTexto(Control::lblRespuesta, rotulo);
 
-    if (m_plataforma.habilitado(Control::cmdNuevaPregunta)) {
+    if (m_controles.nuevaPreguntaHabilitada) {
         m_plataforma.enfocar(Control::cmdFocus);
-        m_plataforma.fijarIntervalo(Temporizador::tmrFocus, kEsperaFocoMs);
-        m_plataforma.habilitarTemporizador(Temporizador::tmrFocus, true);
+        m_plataforma.temporizador(Temporizador::tmrFocus, kEsperaFocoMs);
     }
     m_plataforma.habilitar(Control::txtPeticion, false);
     m_plataforma.habilitar(Control::txtPregunta, false);
 }
 
 void Velmo::tmrSuspenso_Timer() {
-    if (m_plataforma.texto(Control::txtPeticion).empty()) {
+    if (!m_controles.peticionEscrita) {
         return;
     }
     if (m_estado.PasoSuspenso < kTicsConPuntos) {
@@ -271,7 +273,7 @@ void Velmo::tmrSuspenso_Timer() {
         m_estado.Respuesta.clear();
         m_plataforma.fijarTexto(Control::lblRespuesta, m_estado.NombreAlma);
     } else {
-        m_plataforma.fijarIntervalo(Temporizador::tmrSuspenso, 0);
+        m_plataforma.temporizador(Temporizador::tmrSuspenso, 0);
         m_frecuentes.fncResponderPreguntaFrecuente(m_estado.TemaSuspenso);
         m_plataforma.fijarTexto(Control::lblRespuesta,
                                 fncDecodificar(m_estado.NombreAlma) + fncDecodificar(m_estado.Respuesta));

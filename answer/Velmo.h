@@ -11,6 +11,7 @@
 #include "answer/RespuestasDeRespaldo.h"
 #include "answer/RespuestasFrecuentes.h"
 #include "platform/Plataforma.h"
+#include "state/EstadoControles.h"
 #include "state/EstadoSesion.h"
 #include "util/Aleatorio.h"
 
@@ -31,12 +32,6 @@ public:
     CapturaPeticion& captura() { return m_captura; }
     RespuestasDeRespaldo& respaldo() { return m_respaldo; }
     RespuestasFrecuentes& frecuentes() { return m_frecuentes; }
-
-    // Read access for the statistics window.
-    Entero cantPregTruco() const { return m_estado.CantPregTruco; }
-    Entero cantPregFrecuentes() const { return m_estado.CantPregFrecuentes; }
-    Entero cantPregNoValidas() const { return m_estado.CantPregNoValidas; }
-    Entero cantOtrasPreguntas() const { return m_estado.CantOtrasPreguntas; }
 
     // Topic code of the last submitted question: 0 when no detector found one,
     // and for a hidden answer or an incoherent petition or question.
@@ -85,10 +80,11 @@ private:
     Plataforma& m_plataforma;
     FuenteAleatoria& m_azar;
     EstadoSesion m_estado;
+    EstadoControles m_controles;
     CapturaPeticion m_captura{m_estado};
     BuscadorDeAlmas m_almas{m_estado, m_plataforma, m_azar};
     RespuestasDeRespaldo m_respaldo{m_estado, m_azar};
-    RespuestasFrecuentes m_frecuentes{m_estado, m_plataforma, m_azar, m_respaldo};
+    RespuestasFrecuentes m_frecuentes{m_estado, m_controles, m_plataforma, m_azar, m_respaldo};
     Entero m_temaDetectado = 0;
 };
 

@@ -217,7 +217,7 @@ void frmVelmo::asociarPlataforma() {
     p.asociar(Temporizador::tmrSuspenso, m_tmrSuspenso);
     p.asociar(Temporizador::tmrMensaje, m_tmrMensaje);
     p.asociarVentana(this);
-    p.alPedirEstadisticas = [this] { abrirEstadisticas(); };
+    p.alPedirEstadisticas = [this](const CuentasPreguntas& cuentas) { abrirEstadisticas(cuentas); };
 
     for (const ControlInicial& c : kControlesIniciales) {
         p.fijarTexto(c.control, c.texto);
@@ -227,15 +227,9 @@ void frmVelmo::asociarPlataforma() {
             p.fondoSistema(c.control, c.fondoSistema);
         }
     }
-    for (const TemporizadorInicial& t : kTemporizadoresIniciales) {
-        p.habilitarTemporizador(t.temporizador, t.habilitado);
-    }
 }
 
-void frmVelmo::abrirEstadisticas() {
-    const Velmo& v = *m_velmo;
-    const CuentasPreguntas cuentas{v.cantPregTruco(), v.cantPregFrecuentes(), v.cantPregNoValidas(),
-                                   v.cantOtrasPreguntas()};
+void frmVelmo::abrirEstadisticas(const CuentasPreguntas& cuentas) {
     // The window may outlive this one: it only calls back while we exist.
     QPointer<frmVelmo> yo(this);
     mostrarEstadisticas(cuentas, this, [yo](bool conAceptar) {

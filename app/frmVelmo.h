@@ -45,7 +45,7 @@ private:
     void crearMenus();
     void crearTemporizadores();
     void asociarPlataforma();
-    void abrirEstadisticas();
+    void abrirEstadisticas(const CuentasPreguntas& cuentas);
 
     std::unique_ptr<PlataformaQt> m_plataforma;
     std::unique_ptr<FuenteAleatoria> m_azar;

@@ -55,17 +55,23 @@ inline constexpr std::array<ControlInicial, 8> kControlesIniciales{{
     {Control::mnuVerImagen, textos::kVerImagen},
 }};
 
-// Timers tick only while enabled with an interval above 0; all start without
-// an interval, and tmrFocus disabled.
-struct TemporizadorInicial {
-    Temporizador temporizador;
-    bool habilitado;
+// The four answer counters of the run, as the statistics window shows them.
+struct CuentasPreguntas {
+    int truco = 0;
+    int frecuentes = 0;
+    int malFormuladas = 0;
+    int otras = 0;
+    // Added in int, not in 16 bits: each counter stops at 32767, so the four
+    // can reach 131068, which a 16-bit sum would wrap round to a wrong number.
+    int total() const { return truco + frecuentes + malFormuladas + otras; }
 };
-inline constexpr std::array<TemporizadorInicial, 3> kTemporizadoresIniciales{{
-    {Temporizador::tmrMensaje, true},
-    {Temporizador::tmrSuspenso, true},
-    {Temporizador::tmrFocus, false},
-}};
+
+// A count as the statistics window writes it: the digits behind one space, or
+// behind a minus sign instead; no grouping.
+inline std::string formatearCuenta(int cuenta) {
+    std::string r(cuenta < 0 ? 0 : 1, ' ');
+    return r += std::to_string(cuenta);
+}
 
 class Plataforma {
 public:
@@ -76,29 +82,26 @@ public:
     // dismissed without choosing.
     virtual Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) = 0;
 
-    // Text of a box, caption of a label, a button or a menu item.
-    virtual std::string texto(Control c) const = 0;
+    // The logic only tells the window what to change; what it needs to know
+    // later (is the logo shown, is "Nueva Pregunta" enabled) it remembers itself.
+    // A text is the text of a box, or the caption of a label, a button or a
+    // menu item.
     virtual void fijarTexto(Control c, std::string_view texto) = 0;
-    virtual bool habilitado(Control c) const = 0;
     virtual void habilitar(Control c, bool si) = 0;
-    virtual bool visible(Control c) const = 0;
     virtual void mostrar(Control c, bool si) = 0;
     virtual void enfocar(Control c) = 0;
     // Background of a text box: the system window colour, or the window's grey.
     virtual void fondoSistema(Control c, bool sistema) = 0;
 
-    // A timer ticks every `intervalo` ms while it is enabled and its interval
-    // is above 0; setting an interval starts a new period, 0 halts it.
-    virtual int intervalo(Temporizador t) const = 0;
-    virtual void fijarIntervalo(Temporizador t, int ms) = 0;
-    virtual bool temporizadorHabilitado(Temporizador t) const = 0;
-    virtual void habilitarTemporizador(Temporizador t, bool si) = 0;
+    // A timer with `ms` above 0 ticks every `ms` milliseconds from now on (a new
+    // period starts even if it was running); 0 stops it. All start stopped.
+    virtual void temporizador(Temporizador t, int ms) = 0;
 
-    // Windows. The statistics window is the main window's to open: the
-    // platform only passes the request on.
+    // Windows. The statistics window shows `cuentas` as they are now; the
+    // others close it or learn of it through the main window.
     virtual void cerrarVentanaPrincipal() = 0;
     virtual void cerrarTodas() = 0;
-    virtual void mostrarEstadisticas() = 0;
+    virtual void mostrarEstadisticas(const CuentasPreguntas& cuentas) = 0;
 
     // Clock and calendar of the user.
     virtual double segundosDelDia() const = 0;

@@ -21,7 +21,7 @@ namespace {
 // Count labels keep their right edge; a number wider than the label grows it to
 // the left, into the gap before the row caption, rather than losing digits.
 void fijarCuenta(QLabel* l, int cuenta) {
-    const QString texto = formatearCuenta(cuenta);
+    const QString texto = QString::fromStdString(formatearCuenta(cuenta));
     l->setText(texto);
     const int ancho = QFontMetrics(l->font()).horizontalAdvance(texto);
     if (ancho > l->width()) {
@@ -36,11 +36,6 @@ QString rotulo(std::string_view cifrado) {
 }
 
 } // namespace
-
-QString formatearCuenta(int cuenta) {
-    // QString::number already writes the minus sign and never groups digits.
-    return (cuenta < 0 ? QString() : QStringLiteral(" ")) + QString::number(cuenta);
-}
 
 frmEstadisticas::frmEstadisticas(const CuentasPreguntas& cuentas)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -95,9 +90,7 @@ void frmEstadisticas::Form_Load(const CuentasPreguntas& cuentas) {
     fijarCuenta(m_lblCantFrecuentes, cuentas.frecuentes);
     fijarCuenta(m_lblCantMalFormuladas, cuentas.malFormuladas);
     fijarCuenta(m_lblCantOtras, cuentas.otras);
-    // Added in int, not in 16 bits: each counter stops at 32767, so the four
-    // can reach 131068, and a 16-bit sum would wrap round to a wrong number.
-    fijarCuenta(m_lblCantTotal, cuentas.truco + cuentas.frecuentes + cuentas.malFormuladas + cuentas.otras);
+    fijarCuenta(m_lblCantTotal, cuentas.total());
 }
 
 void frmEstadisticas::cmdAceptar_Click() {

@@ -3,24 +3,14 @@
 // The statistics window: how many questions of each kind were answered in this
 // run, and their total, as they stood when the window opened.
 
+#include "platform/Plataforma.h"
+
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
 
 namespace auguron {
-
-// The four answer counters of the run, as the window shows them.
-struct CuentasPreguntas {
-    int truco = 0;
-    int frecuentes = 0;
-    int malFormuladas = 0;
-    int otras = 0;
-};
-
-// A count as the window writes it: the digits behind one space, or behind a
-// minus sign instead; no grouping.
-QString formatearCuenta(int cuenta);
 
 class frmEstadisticas : public QWidget {
     Q_OBJECT

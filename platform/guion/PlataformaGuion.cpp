@@ -8,8 +8,9 @@ PlataformaGuion::PlataformaGuion() {
     for (const ControlInicial& c : kControlesIniciales) {
         controles[c.control] = {std::string(c.texto), c.habilitado, c.visible, c.fondoSistema};
     }
-    for (const TemporizadorInicial& t : kTemporizadoresIniciales) {
-        temporizadores[t.temporizador] = {0, t.habilitado};
+    for (const Temporizador t :
+         {Temporizador::tmrMensaje, Temporizador::tmrSuspenso, Temporizador::tmrFocus}) {
+        temporizadores[t] = 0;
     }
 }
 

@@ -2,8 +2,8 @@
 
 // A scripted stand-in for the platform, for tests without a display: message
 // boxes are answered from a queue and recorded, the clock is whatever the test
-// sets, timers only record their state (the test ticks them by calling the
-// handler), controls are plain records.
+// sets, timers only record their period (the test ticks them by calling the
+// handler), controls are plain records that the tests read.
 
 #include "platform/Plataforma.h"
 #include "util/Aleatorio.h"
@@ -32,11 +32,6 @@ struct EstadoControl {
     bool fondoSistema = true;
 };
 
-struct EstadoTemporizador {
-    int intervalo = 0;
-    bool habilitado = true;
-};
-
 class PlataformaGuion : public Plataforma {
 public:
     PlataformaGuion();
@@ -45,41 +40,36 @@ public:
     std::deque<Boton> respuestas;    // answers for the next message boxes
     std::vector<CajaMostrada> cajas; // every box shown, in order
     std::map<Control, EstadoControl> controles;
-    std::map<Temporizador, EstadoTemporizador> temporizadores;
-    double segundos = 12 * 3600.0; // time of day
+    std::map<Temporizador, int> temporizadores; // the running period in ms, 0 when stopped
+    double segundos = 12 * 3600.0;              // time of day
     std::chrono::sys_days dia = std::chrono::sys_days{std::chrono::year{2026} / 12 / 6};
     Control foco = Control::txtPeticion;
     bool principalCerrada = false;
-    int estadisticasMostradas = 0;
-    std::function<void()> alMostrar; // runs while a message box is open
+    std::vector<CuentasPreguntas> estadisticas; // the counts of every statistics window shown
+    std::function<void()> alMostrar;            // runs while a message box is open
     // With no scripted answer left, take a box's first (default) button, as
     // Enter would, instead of failing.
     bool primerBotonPorDefecto = false;
 
     Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) override;
-    std::string texto(Control c) const override { return controles.at(c).texto; }
     void fijarTexto(Control c, std::string_view t) override { controles[c].texto = t; }
-    bool habilitado(Control c) const override { return controles.at(c).habilitado; }
     void habilitar(Control c, bool si) override { controles[c].habilitado = si; }
-    bool visible(Control c) const override { return controles.at(c).visible; }
     void mostrar(Control c, bool si) override { controles[c].visible = si; }
     void enfocar(Control c) override;
     void fondoSistema(Control c, bool sistema) override { controles[c].fondoSistema = sistema; }
-    int intervalo(Temporizador t) const override { return temporizadores.at(t).intervalo; }
-    void fijarIntervalo(Temporizador t, int ms) override { temporizadores[t].intervalo = ms; }
-    bool temporizadorHabilitado(Temporizador t) const override { return temporizadores.at(t).habilitado; }
-    void habilitarTemporizador(Temporizador t, bool si) override { temporizadores[t].habilitado = si; }
+    void temporizador(Temporizador t, int ms) override { temporizadores[t] = ms; }
     void cerrarVentanaPrincipal() override { principalCerrada = true; }
     void cerrarTodas() override { principalCerrada = true; }
-    void mostrarEstadisticas() override { ++estadisticasMostradas; }
+    void mostrarEstadisticas(const CuentasPreguntas& c) override { estadisticas.push_back(c); }
     double segundosDelDia() const override { return segundos; }
     std::chrono::sys_days hoy() const override { return dia; }
     std::string fechaLarga(std::chrono::sys_days d) const override;
 
-    // Whether a timer would tick now.
-    bool activo(Temporizador t) const {
-        return temporizadores.at(t).habilitado && temporizadores.at(t).intervalo > 0;
-    }
+    // What the tests read back.
+    const std::string& texto(Control c) const { return controles.at(c).texto; }
+    bool habilitado(Control c) const { return controles.at(c).habilitado; }
+    int intervalo(Temporizador t) const { return temporizadores.at(t); }
+    bool activo(Temporizador t) const { return intervalo(t) > 0; }
 };
 
 // Draws from a script: "the next draws are 1, 31, 5". Each draw checks the

@@ -68,13 +68,10 @@ void PlataformaQt::asociar(Control c, QObject* objeto) {
 }
 
 void PlataformaQt::asociar(Temporizador t, QTimer* temporizador) {
-    Reloj& r = reloj(t);
-    r.temporizador = temporizador;
     temporizador->setTimerType(Qt::PreciseTimer);
     temporizador->setSingleShot(false);
     temporizador->stop();
-    r.intervalo = 0;
-    temporizador->setInterval(0);
+    m_relojes[static_cast<std::size_t>(t)] = temporizador;
 }
 
 void PlataformaQt::asociarVentana(QWidget* principal) {
@@ -89,14 +86,6 @@ QObject* PlataformaQt::objeto(Control c) const {
 
 QWidget* PlataformaQt::widget(Control c) const {
     return qobject_cast<QWidget*>(objeto(c));
-}
-
-PlataformaQt::Reloj& PlataformaQt::reloj(Temporizador t) {
-    return m_relojes[static_cast<std::size_t>(t)];
-}
-
-const PlataformaQt::Reloj& PlataformaQt::reloj(Temporizador t) const {
-    return m_relojes[static_cast<std::size_t>(t)];
 }
 
 Boton PlataformaQt::mensaje(std::string_view texto, std::string_view titulo, Botones botones) {
@@ -142,23 +131,6 @@ Boton PlataformaQt::mensaje(std::string_view texto, std::string_view titulo, Bot
     return Boton::Cancelar;
 }
 
-std::string PlataformaQt::texto(Control c) const {
-    QObject* o = objeto(c);
-    if (auto* caja = qobject_cast<QLineEdit*>(o)) {
-        return ansi1252::deQString(caja->text());
-    }
-    if (auto* etiqueta = qobject_cast<QLabel*>(o)) {
-        return ansi1252::deQString(etiqueta->text());
-    }
-    if (auto* boton = qobject_cast<QAbstractButton*>(o)) {
-        return ansi1252::deQString(boton->text());
-    }
-    if (auto* accion = qobject_cast<QAction*>(o)) {
-        return ansi1252::deQString(accion->text());
-    }
-    return {};
-}
-
 void PlataformaQt::fijarTexto(Control c, std::string_view texto) {
     QObject* o = objeto(c);
     const QString t = ansi1252::aQString(texto);
@@ -174,14 +146,6 @@ void PlataformaQt::fijarTexto(Control c, std::string_view texto) {
     }
 }
 
-bool PlataformaQt::habilitado(Control c) const {
-    QObject* o = objeto(c);
-    if (auto* accion = qobject_cast<QAction*>(o)) {
-        return accion->isEnabled();
-    }
-    return qobject_cast<QWidget*>(o)->isEnabled();
-}
-
 void PlataformaQt::habilitar(Control c, bool si) {
     QObject* o = objeto(c);
     if (auto* accion = qobject_cast<QAction*>(o)) {
@@ -189,15 +153,6 @@ void PlataformaQt::habilitar(Control c, bool si) {
     } else {
         qobject_cast<QWidget*>(o)->setEnabled(si);
     }
-}
-
-bool PlataformaQt::visible(Control c) const {
-    QObject* o = objeto(c);
-    if (auto* accion = qobject_cast<QAction*>(o)) {
-        return accion->isVisible();
-    }
-    // The control's own flag, whether or not its window is on screen yet.
-    return !qobject_cast<QWidget*>(o)->isHidden();
 }
 
 void PlataformaQt::mostrar(Control c, bool si) {
@@ -225,35 +180,12 @@ void PlataformaQt::fondoSistema(Control c, bool sistema) {
     w->setPalette(p);
 }
 
-int PlataformaQt::intervalo(Temporizador t) const {
-    return reloj(t).intervalo;
-}
-
-void PlataformaQt::fijarIntervalo(Temporizador t, int ms) {
-    Reloj& r = reloj(t);
-    r.intervalo = std::max(ms, 0);
-    // A new interval always starts a new period.
-    r.temporizador->stop();
-    r.temporizador->setInterval(r.intervalo);
-    if (r.habilitado && r.intervalo > 0) {
-        r.temporizador->start();
-    }
-}
-
-bool PlataformaQt::temporizadorHabilitado(Temporizador t) const {
-    return reloj(t).habilitado;
-}
-
-void PlataformaQt::habilitarTemporizador(Temporizador t, bool si) {
-    Reloj& r = reloj(t);
-    if (r.habilitado == si) {
-        return;
-    }
-    r.habilitado = si;
-    if (si && r.intervalo > 0) {
-        r.temporizador->start();
-    } else {
-        r.temporizador->stop();
+void PlataformaQt::temporizador(Temporizador t, int ms) {
+    QTimer* reloj = m_relojes[static_cast<std::size_t>(t)];
+    // A new period always starts from now.
+    reloj->stop();
+    if (ms > 0) {
+        reloj->start(ms);
     }
 }
 
@@ -267,9 +199,9 @@ void PlataformaQt::cerrarTodas() {
     QApplication::closeAllWindows();
 }
 
-void PlataformaQt::mostrarEstadisticas() {
+void PlataformaQt::mostrarEstadisticas(const CuentasPreguntas& cuentas) {
     if (alPedirEstadisticas) {
-        alPedirEstadisticas();
+        alPedirEstadisticas(cuentas);
     }
 }
 

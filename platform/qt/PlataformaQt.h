@@ -30,8 +30,9 @@ public:
     void asociar(Temporizador t, QTimer* temporizador);
     void asociarVentana(QWidget* principal);
 
-    // What the main window does when the logic asks for the statistics window.
-    std::function<void()> alPedirEstadisticas;
+    // What the main window does when the logic asks for the statistics window
+    // (the windows live a layer above this one).
+    std::function<void(const CuentasPreguntas&)> alPedirEstadisticas;
 
     // The system window colour: the style's colour for the background of an
     // editable box.
@@ -39,43 +40,28 @@ public:
 
     Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) override;
 
-    std::string texto(Control c) const override;
     void fijarTexto(Control c, std::string_view texto) override;
-    bool habilitado(Control c) const override;
     void habilitar(Control c, bool si) override;
-    bool visible(Control c) const override;
     void mostrar(Control c, bool si) override;
     void enfocar(Control c) override;
     void fondoSistema(Control c, bool sistema) override;
-
-    int intervalo(Temporizador t) const override;
-    void fijarIntervalo(Temporizador t, int ms) override;
-    bool temporizadorHabilitado(Temporizador t) const override;
-    void habilitarTemporizador(Temporizador t, bool si) override;
+    void temporizador(Temporizador t, int ms) override;
 
     void cerrarVentanaPrincipal() override;
     void cerrarTodas() override;
-    void mostrarEstadisticas() override;
+    void mostrarEstadisticas(const CuentasPreguntas& cuentas) override;
 
     double segundosDelDia() const override;
     std::chrono::sys_days hoy() const override;
     std::string fechaLarga(std::chrono::sys_days dia) const override;
 
 private:
-    struct Reloj {
-        QPointer<QTimer> temporizador;
-        int intervalo = 0;
-        bool habilitado = true;
-    };
-
     QObject* objeto(Control c) const;
     QWidget* widget(Control c) const;
-    Reloj& reloj(Temporizador t);
-    const Reloj& reloj(Temporizador t) const;
 
     static constexpr std::size_t kControles = static_cast<std::size_t>(Control::mnuVerImagen) + 1;
     std::array<QPointer<QObject>, kControles> m_controles;
-    std::array<Reloj, 3> m_relojes;
+    std::array<QPointer<QTimer>, 3> m_relojes;
     QPointer<QWidget> m_principal;
 };
 

@@ -53,7 +53,7 @@ Cifras jugarSesion(std::span<const std::uint8_t> datos, Cifras c) {
                 continue;
             }
             ++c.preguntas, c.ocultas += oculta, ++respuestas;
-            if (p.estadisticasMostradas > comandos) {
+            if (static_cast<int>(p.estadisticas.size()) > comandos) {
                 ++comandos, ++c.estadisticas;
             }
             std::string r = e.Respuesta;

@@ -81,7 +81,7 @@ inline Principal abrir() {
     r.p->guion.respuestas = {Boton::Aceptar, Boton::Aceptar};
     r.azar->poner({5000});
     if (r.w->cargar()) {
-        r.p->fijarIntervalo(Temporizador::tmrMensaje, 0); // its later draws are not scripted
+        r.p->temporizador(Temporizador::tmrMensaje, 0); // its later draws are not scripted
         r.w->show();
         r.w->activateWindow();
         if (!QTest::qWaitForWindowActive(r.w)) {

@@ -42,13 +42,13 @@ TEST(Corpus, CadaPreguntaLlegaASuCodigo) {
         ASSERT_NE(tab, std::string::npos) << linea;
         const std::string pregunta = linea.substr(0, tab);
         const std::string esperado = linea.substr(tab + 1);
-        const Entero ordinariasAntes = consulta.velmo().cantOtrasPreguntas();
-        const Entero frecuentesAntes = consulta.velmo().cantPregFrecuentes();
+        const Entero ordinariasAntes = consulta.velmo().estado().CantOtrasPreguntas;
+        const Entero frecuentesAntes = consulta.velmo().estado().CantPregFrecuentes;
         const Consulta::Respuesta r = consulta.preguntar(ansi::deUtf8(pregunta));
-        const bool ordinaria = consulta.velmo().cantOtrasPreguntas() == ordinariasAntes + 1;
+        const bool ordinaria = consulta.velmo().estado().CantOtrasPreguntas == ordinariasAntes + 1;
         ++filas;
         if (esperado == "-") {
-            EXPECT_EQ(consulta.velmo().cantPregFrecuentes(), frecuentesAntes)
+            EXPECT_EQ(consulta.velmo().estado().CantPregFrecuentes, frecuentesAntes)
                 << pregunta << " reached " << r.tema;
         } else {
             ++conCodigo;

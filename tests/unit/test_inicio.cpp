@@ -50,9 +50,8 @@ TEST_F(Reinicio, DevuelveSoloLosCamposDeCadaPregunta) {
     e.CantPregTruco = 2, e.CantTema404 = 7, e.YaTema712 = true, e.PreguntasSinTruco = 4; // the run's
     e.NombreAlma = e.Respuesta = "x", e.PosPeticion = 12, e.EstadoTruco = 2, e.LargoPregunta = 5;
     e.EnRetroceso = e.SuspensoActivo = true, e.MaxConsonantes = 3;
-    b.p.fijarIntervalo(Temporizador::tmrSuspenso, 200);
-    b.p.fijarIntervalo(Temporizador::tmrFocus, 2000); // the last answer's, still pending
-    b.p.habilitarTemporizador(Temporizador::tmrFocus, true);
+    b.p.temporizador(Temporizador::tmrSuspenso, 200);
+    b.p.temporizador(Temporizador::tmrFocus, 2000); // the last answer's, still pending
     for (Control c : {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo}) {
         b.caja(c) = "algo";
     }
@@ -190,14 +189,13 @@ TEST_F(Mensajes, OracionDelMenuSegunLoQueDuro) {
 
 TEST_F(Ventana, ElFocoVaANuevaPreguntaSiEstaHabilitada) {
     Banco& b = banco();
-    b.p.fijarIntervalo(Temporizador::tmrFocus, 2000);
-    b.p.habilitarTemporizador(Temporizador::tmrFocus, true);
+    b.p.temporizador(Temporizador::tmrFocus, 2000);
     b.v.tmrFocus_Timer();
     EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus));
     EXPECT_EQ(b.p.foco, Control::cmdNuevaPregunta);
     // A tick that finds the button disabled (statistics open) leaves the focus alone.
     b.p.foco = Control::txtPeticion;
-    b.p.habilitar(Control::cmdNuevaPregunta, false);
+    b.v.frecuentes().fncResponderPreguntaFrecuente(10007);
     b.v.tmrFocus_Timer();
     EXPECT_EQ(b.p.foco, Control::txtPeticion);
 }

@@ -130,11 +130,11 @@ TEST_F(Pregunta, CadaIncoherenciaTieneSuResponsable) {
 
 TEST_F(Pregunta, SinBotonNuevaPreguntaElFocoNoSeMueve) {
     Banco& b = banco();
-    b.p.habilitar(Control::cmdNuevaPregunta, false);
+    b.v.frecuentes().fncResponderPreguntaFrecuente(10007); // the statistics window holds the button
     b.azar.poner({10});
     b.preguntar(kPeticion, "esto es una pregunta");
     EXPECT_EQ(b.p.foco, Q);
-    EXPECT_FALSE(b.p.temporizadorHabilitado(Temporizador::tmrFocus));
+    EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus));
 }
 
 TEST_F(Pregunta, Normalizacion) {
