@@ -74,6 +74,8 @@ int arrancar(int argc, char* argv[], const std::function<void()>& conAplicacion)
         return 0;
     }
     ventana->show();
+    // Without a window manager a new window does not get the keyboard by itself.
+    ventana->activateWindow();
     return QApplication::exec();
 }
 
