@@ -48,7 +48,11 @@ install(FILES packaging/copyright ${AUGURON_DOCS}/changelog.gz
 
 # The .deb. Its dependencies come from dpkg-shlibdeps over the program. What Qt
 # loads at run time (the X11 platform plug-in, the JPEG reader for the logo)
-# ships in Debian's libqt6gui6, which that list already holds.
+# ships in Debian's libqt6gui6, which that list already holds. The Wayland
+# plug-in ships apart, in qt6-wayland, and is recommended rather than required:
+# an X11 desktop, and a Wayland one with XWayland, run the program without it;
+# a Wayland session without X, or QT_QPA_PLATFORM=wayland, needs it. apt
+# installs what a package recommends unless told not to.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME auguron)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -69,5 +73,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://auguron.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland")
 include(CPack)

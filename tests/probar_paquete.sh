@@ -4,7 +4,8 @@
 # Builds the .deb from the build as CPack makes it and has lintian check it:
 # any error or warning fails (info tags are only shown). The changelog must
 # also have an entry for the version being packaged, which lintian does not
-# check. Exits 77 (skipped) where lintian is not installed.
+# check, and it must recommend Qt's Wayland plug-in. Exits 77 (skipped) where
+# lintian is not installed.
 set -eu
 cpack=$1 build=$2 dir=$3
 
@@ -28,5 +29,14 @@ if [ "$ultima" != "$version" ]; then
     echo "packaging/changelog: la última entrada es $ultima y el paquete es $version"
     exit 1
 fi
+
+# Under Wayland without X, Qt needs its Wayland plug-in, which Debian ships apart.
+case "$(dpkg-deb -f "$deb" Recommends)" in
+*qt6-wayland*) ;;
+*)
+    echo "el paquete no recomienda qt6-wayland"
+    exit 1
+    ;;
+esac
 
 exec lintian --fail-on error,warning --display-info "$deb"
