@@ -4,8 +4,8 @@
 # Builds the .deb from the build as CPack makes it and has lintian check it:
 # any error or warning fails (info tags are only shown). The changelog must
 # also have an entry for the version being packaged, which lintian does not
-# check, and it must recommend Qt's Wayland plug-in. Exits 77 (skipped) where
-# lintian is not installed.
+# check, its texts must keep the host's secret, and it must recommend Qt's
+# Wayland plug-in. Exits 77 (skipped) where lintian is not installed.
 set -eu
 cpack=$1 build=$2 dir=$3
 
@@ -27,6 +27,29 @@ dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/auguron/changelog.gz
 ultima=$(dpkg-parsechangelog -l "$dir/changelog" -S Version)
 if [ "$ultima" != "$version" ]; then
     echo "packaging/changelog: la última entrada es $ultima y el paquete es $version"
+    exit 1
+fi
+
+# What guests may read in a software centre (the package's description, the
+# menu entry's comment, the AppStream description) tells that the host has a
+# secret, and does not give it away: no word of the answer, nor of the phrase
+# that hides it. And no made-up web address: the homepage is left out.
+archivo() { dpkg-deb --fsys-tarfile "$deb" | tar -xOf - "./usr/share/$1"; }
+metainfo=$(archivo metainfo/org.example.auguron.metainfo.xml)
+descripcion=$(printf '%s\n' "$metainfo" | sed -n '/<description>/,/<\/description>/p')
+comentario=$(archivo applications/auguron.desktop | grep '^Comment')
+for texto in "$(dpkg-deb -f "$deb" Description)" "$comentario" "$descripcion"; do
+    if ! printf '%s\n' "$texto" | grep -qi 'secret'; then
+        echo "no dice que hay un secreto: $texto"
+        exit 1
+    fi
+    if printf '%s\n' "$texto" | grep -Eqi 'respuesta|answer([^s]|$)|frase|phrase'; then
+        echo "revela el secreto: $texto"
+        exit 1
+    fi
+done
+if [ -n "$(dpkg-deb -f "$deb" Homepage)" ] || printf '%s\n' "$metainfo" | grep -q 'type="homepage"'; then
+    echo "una página web inventada"
     exit 1
 fi
 
