@@ -45,8 +45,8 @@ bool CajaTexto::esAtajoDeVentana(const QKeyEvent* e) const {
 
 namespace {
 
-// The character codes a key press gives the handler, as the keyboard of the
-// original platform did: Backspace 8, Enter 13, Escape 27, Ctrl with a letter
+// The Windows-1252 character codes a key press gives the handler, which
+// works on codes alone: Backspace 8, Enter 13, Escape 27, Ctrl with a letter
 // (or @ [ \ ] ^ _) its control code, otherwise the typed text. Delete, Tab and
 // characters the code page cannot hold give nothing.
 std::vector<int> codigosDeTecla(const QKeyEvent* e) {

@@ -69,7 +69,7 @@ frmVelmo::frmVelmo(std::unique_ptr<PlataformaQt> plataforma, std::unique_ptr<Fue
     crearMenus();
     crearTemporizadores();
     asociarPlataforma();
-    // The window keeps the size it was drawn at: no maximising, no stretching.
+    // The window keeps the size of its layout: no maximising, no stretching.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }

@@ -2,7 +2,7 @@
 
 // The targets the benchmarks judge themselves by, in one place: the programs
 // include this file, bench/correr.sh reads the same lines ("constexpr double
-// kName = value;"), and the README's table states them.
+// kName = value;"), and the table in docs/benchmarks.md states them.
 
 namespace banco::objetivos {
 

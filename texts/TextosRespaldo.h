@@ -99,9 +99,10 @@ inline constexpr auto RespuestasPetYPregMalas =
                  u8"pide con respeto y pregunta con claridad; solo así respondo",
                  u8"tanto desatino junto asusta hasta a un fantasma");
 
-// Searched in the normalised question, where "¿" is kept and a blank closes the
-// last word, so "que " also finds "¿qué?" and "por qué". The last two let a
-// one-word command or question through: "¿Estadísticas?", "¿Existes?".
+// Searched in the normalised question, where "¿" and "¡" read as blanks and a
+// blank closes the last word, so "que " also finds "¿qué?" and "por qué". The
+// last two let a one-word command or question through: "¿Estadísticas?",
+// "¿Existes?".
 inline constexpr auto PalabrasDePregunta = palabras<9>(u8"que ", u8"quien", u8"como ", u8"cuando", u8"donde",
                                                        u8"cual", u8"cuant", u8"estadistica", u8"exist");
 

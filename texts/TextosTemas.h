@@ -12,9 +12,10 @@
 namespace auguron::textos {
 
 // Plain replies.
+// Death: when, how, why and where to, the user's own or a grandmother's or a dog's.
 inline constexpr auto Tema101 = tabla<66, 68, 54, 97>(
-    u8"todos acabamos en el mismo sitio, pero ese turno aún no ha llegado",
-    u8"eso lo apunta la Muerte en su agenda, y no deja que nadie se la mire",
+    u8"todos acabamos en el mismo sitio, pero nadie pasa antes de su hora",
+    u8"eso lo sabe la Muerte, que lo lleva todo apuntado y no suelta prenda",
     u8"eso lo sabrás a su tiempo, y ese tiempo aún está lejos",
     u8"no tengas prisa por saberlo: en el más allá no hay colas, ni relojes, ni jefes, y se está de lujo");
 inline constexpr auto Tema1202 = tabla<95, 42, 38>(
@@ -28,7 +29,7 @@ inline constexpr auto Tema7 = tabla<56, 58, 92, 50, 72, 54>(
     u8"el corazón tiene sus cuentas y las tuyas cuadran, fíjate",
     u8"algún corazón late por ti más fuerte de lo que te imaginas",
     u8"veo corazones, flechas y algún tropiezo; el amor te traerá más alegrías que disgustos, verás",
-    u8"eso lo escribe Cupido, y a ti te tocó letra bonita",
+    u8"eso ya está escrito, y te tocó la letra más bonita",
     u8"el amor no se cuenta ni se agenda: se vive, y a ti no te faltará, créeme",
     u8"pregúntaselo a tu corazón: él ya lo sabe, y tú también");
 // 6608: texts 2, 3 and 5; texts 1 and 4 are ordinary replies too. They fit a
@@ -42,7 +43,7 @@ inline constexpr auto Tema6608 =
 inline constexpr auto Tema509 = tabla<47>(u8"tan cierto como que yo estoy muerto y tú aún no");
 inline constexpr auto Tema110 =
     tabla<68, 73, 78>(u8"porque así lo dejaron escrito antes de que nacieras, y no tengo goma",
-                      u8"eso tiene una razón muy simple, pero si te la digo, pierde toda la gracia",
+                      u8"eso tiene una razón muy sencillita, pero los vivos se empeñan en no verla",
                       u8"porque el mundo es un reloj viejo y, de vez en cuando, algún bobo lo desajusta");
 inline constexpr auto Tema711 =
     tabla<57, 21>(u8"el azul de las tormentas, aunque los vivos lo llaman gris", u8"el morado, lo sé todo");
@@ -71,8 +72,9 @@ inline constexpr auto Tema5500 = tabla<30, 50, 50, 12, 22>(
 inline constexpr auto Tema10003 = tabla<40, 29, 26, 51>(
     u8"de mí sabes lo justo, y con eso te basta", u8"me conoces de sobra, criatura",
     u8"eso ya lo sabes tú, mortal", u8"sé más de ti que tú de mí, y así va a seguir siendo");
-inline constexpr auto Tema10004 = tabla<17, 24, 34>(u8"veo cunas y risas", u8"veo una casa muy ruidosa",
-                                                    u8"veo pañales, desvelos y mucha risa");
+// Having children, how many, and whether they will be happy.
+inline constexpr auto Tema10004 = tabla<17, 24, 34>(u8"veo niños felices", u8"veo una casa muy ruidosa",
+                                                    u8"veo una mesa larga, llena de risas");
 inline constexpr auto Tema10005 = tabla<73, 128, 66>(
     u8"dejé de contar al soplar la vela número mil; desde entonces, ya no cumplo",
     u8"en años de vivo tendría unos trescientos, pero en años de fantasma soy un adolescente; trátame con "
@@ -80,9 +82,11 @@ inline constexpr auto Tema10005 = tabla<73, 128, 66>(
     u8"los espíritus no tenemos edad, tenemos solera, como el coñac añejo");
 inline constexpr auto Tema10008 =
     tabla<30, 21>(u8"la respuesta va en la pregunta", u8"¿Me tomas por novato?");
+// Anything the user asks about himself: his name, where he is, whether he is
+// lucky, clever or someone's great love.
 inline constexpr auto Tema10009 =
     tabla<74, 33>(u8"nadie lo sabe mejor que tú; yo solo soy un espíritu que pasaba por tu lado",
-                  u8"mírate al espejo y lo sabrás todo");
+                  u8"mejor no te lo digo, por si acaso");
 
 // Two-part replies: every base reads with every ending, e.g. "un seis, y de
 // milagro" + ", según veo". No "you": the exam may be a daughter's.
@@ -98,7 +102,7 @@ inline constexpr auto Tema2003 = tabla<83, 59, 30>(
     u8"veo una oficina con su silla que rechina y te espera; lo demás es cosa tuya, mortal",
     u8"el trabajo que te conviene ya te busca; tú déjate encontrar", u8"huele a cambio y no es el café");
 inline constexpr auto Tema305 =
-    tabla<60, 34, 40>(u8"veo campanas, arroz por el aire y a alguien llorando de risa",
+    tabla<60, 34, 40>(u8"veo campanas, arroz en el aire y dos viejitos aún de la mano",
                       u8"lo veo escrito, y con letra bonita", u8"eso lo deciden dos, y uno ya dijo que sí");
 
 // Alternative labels.
@@ -198,8 +202,9 @@ inline constexpr auto Tema807Simples =
 // The group answers "who" and the loves of relatives ("¿Tiene novia mi
 // hermano?"), so its replies describe someone without saying whose love it is.
 // Three pieces, the opening may be missing: "según mis cartas, " + "es alguien
-// de tu barrio" + ", sin duda".
-inline constexpr auto Tema807Aperturas = tabla<19, 18>(u8"si no me equivoco, ", u8"según mis cartas, ");
+// de tu barrio" + ", sin duda". Every opening reads with every ending, so
+// neither says again what the other says (no hedge twice).
+inline constexpr auto Tema807Aperturas = tabla<19, 18>(u8"lo veo en el café: ", u8"según mis cartas, ");
 inline constexpr auto Tema807Medios =
     tabla<23, 24>(u8"es alguien de tu barrio", u8"es alguien que ríe mucho");
 inline constexpr auto Tema807Cierres =
@@ -215,7 +220,7 @@ inline constexpr auto Tema807PiezasA = tabla<21, 26, 29>(
     u8"Ya lo veo en la bruma", u8"A ver, concéntrate conmigo", u8"Silencio: hablan los difuntos");
 inline constexpr auto Tema807PiezasB =
     tabla<57, 56, 54>(u8" es alguien de buen corazón que ríe con los ojos cerrados",
-                      u8" veo unos ojos que se iluminan cuando alguien los nombra",
+                      u8" veo unos ojos que brillan cuando aparece cierta persona",
                       u8" dicen que esa persona vive más cerca de lo que creías");
 inline constexpr auto Tema807PiezasC =
     tabla<55, 57, 53>(u8" y su nombre empieza por una letra que brilla, la letra",

@@ -18,7 +18,7 @@ case "$trabajo" in
 ejecutar) para="compilar y abrir Auguron" paquetes=("${compilar[@]}" qt6-wayland) ;;
 probar)
     para="compilar y probar Auguron"
-    paquetes=("${compilar[@]}" qt6-wayland libgtest-dev appstream desktop-file-utils lintian weston)
+    paquetes=("${compilar[@]}" qt6-wayland libgtest-dev python3 appstream desktop-file-utils lintian weston)
     ;;
 capturas)
     para="tomar las capturas"

@@ -1,7 +1,7 @@
 #include "util/Aleatorio.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -28,7 +28,12 @@ Entero GeneradorReloj::fncNroAleatorio(int Intervalo) {
     if (Intervalo < 1) {
         return 1;
     }
-    const std::uint64_t tiempo = std::bit_cast<std::uint64_t>(m_reloj());
+    // The time's bits as they are (std::bit_cast is missing from some standard
+    // libraries this builds with).
+    const double segundos = m_reloj();
+    std::uint64_t tiempo = 0;
+    static_assert(sizeof tiempo == sizeof segundos);
+    std::memcpy(&tiempo, &segundos, sizeof tiempo);
     m_motor.seed(m_motor() ^ mezclar(tiempo));
     const double r = std::generate_canonical<double, std::numeric_limits<double>::digits>(m_motor);
     const auto n = static_cast<int>(r * Intervalo) + 1;

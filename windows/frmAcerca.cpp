@@ -33,7 +33,7 @@ frmAcerca::frmAcerca()
     logo->setAlignment(Qt::AlignCenter);
     logo->setPixmap(QPixmap(QStringLiteral(":/imagenes/logo.jpg")));
 
-    // The system this build runs on, not the one the program was first written for.
+    // Names the system this build is made for, as CMake knows it.
     etiqueta(
         this, "Label1",
         QStringLiteral("Auguron Versión %1 para %2").arg(QLatin1String(kVersion), QLatin1String(kSistema)),

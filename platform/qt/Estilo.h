@@ -17,8 +17,8 @@ class QWidget;
 
 namespace auguron::estilo {
 
-// The windows were drawn in twips: 15 to a device-independent pixel, which Qt
-// scales on high-DPI screens.
+// Every window is laid out in twips, the project's unit: 15 to a
+// device-independent pixel (96 dpi), which Qt scales on high-DPI screens.
 constexpr int px(int twips) {
     return (twips + 7) / 15;
 }
@@ -34,7 +34,7 @@ inline const QColor kRojo(255, 0, 0);
 inline const QColor kNegro(0, 0, 0);
 inline const QColor kGrisTexto(128, 128, 128);
 
-// The font the windows were drawn for, MS Sans Serif, where it is installed;
+// The font the layout is made for, MS Sans Serif, where it is installed;
 // else the platform's sans-serif at the same size.
 inline constexpr double kPuntosPrincipal = 13.5;
 inline constexpr double kPuntosAuxiliares = 8.25;
@@ -43,7 +43,8 @@ QFont fuente(double puntos);
 enum Trazo { Normal = 0, Negrita = 1, Subrayada = 2 };
 
 // A plain-text label ("&" shows as it is). Captions start at the top of the
-// label, as on the old forms.
+// label, so that the first line sits where the layout puts it, whatever the
+// label's height.
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect geometria,
                  int trazo = Normal, Qt::Alignment alineacion = Qt::AlignLeft, const QColor& color = kNegro);
 
@@ -53,7 +54,7 @@ QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, QRe
 // The text colour of a label, enabled or not.
 void colorTexto(QWidget* w, const QColor& color);
 
-// Where the font at hand is wider than the one the windows were drawn for,
+// Where the font at hand is wider than the one the layout is made for,
 // narrows the font of a control (same height) just enough for every one of
 // `textos` to fit in it.
 void encajar(QWidget* control, const QStringList& textos);

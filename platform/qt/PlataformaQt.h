@@ -1,8 +1,8 @@
 #pragma once
 
 // The platform services on Qt Widgets, over the real controls of frmVelmo.
-// Message boxes, the clock and the clipboard are virtual so that GUI tests can
-// answer boxes from a script and set the time.
+// Message boxes and the clock are virtual so that GUI tests can answer boxes
+// from a script and set the day and time.
 
 #include "platform/Plataforma.h"
 

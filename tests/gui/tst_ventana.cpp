@@ -163,7 +163,7 @@ private slots:
         }
     }
 
-    // The window keeps the size it was drawn at, and the long petition shows
+    // The window keeps the size of its layout, and the long petition shows
     // whole in its box: nothing scrolled out on the left.
     void ventanaFijaYPeticionEntera() {
         Principal v = abrir();

@@ -61,8 +61,10 @@ TEST(Textos, CadaRespuestaAguantaElRevelado) {
         EXPECT_TRUE(t.front() != ' ' && t.find("  ") == std::string::npos &&
                     t.find(" ,") == std::string::npos)
             << t;
-        // These would get the reveal's full stop behind them; behind an
-        // opening sign the reveal puts no capital.
+        // A stored reply ends where the reveal's full stop belongs, or in "?":
+        // a stop behind a blank, comma or quote garbles, and behind "!" or "…"
+        // the reveal adds none. One that opens with "¿" or "¡" is written with
+        // the capital the reveal gives it.
         EXPECT_EQ(prueba::w(" !),;:\"'»”’…").find(t.back()), std::string::npos) << t;
         EXPECT_FALSE(t.ends_with("..")) << t;
         EXPECT_TRUE(prueba::w("¿¡").find(t.front()) == std::string::npos || esMayuscula(t[1])) << t;
