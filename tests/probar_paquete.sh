@@ -30,36 +30,21 @@ if [ "$ultima" != "$version" ]; then
     exit 1
 fi
 
+no() { echo "$*"; exit 1; }
 # What guests may read in a software centre (the package's description, the
 # menu entry's comment, the AppStream description) tells that the host has a
 # secret, and does not give it away: no word of the answer, nor of the phrase
-# that hides it. And no made-up web address: the homepage is left out.
+# that hides it. No made-up homepage. Under Wayland without X, Qt needs its
+# Wayland plug-in, which Debian ships apart.
 archivo() { dpkg-deb --fsys-tarfile "$deb" | tar -xOf - "./usr/share/$1"; }
 metainfo=$(archivo metainfo/org.example.auguron.metainfo.xml)
-descripcion=$(printf '%s\n' "$metainfo" | sed -n '/<description>/,/<\/description>/p')
-comentario=$(archivo applications/auguron.desktop | grep '^Comment')
-for texto in "$(dpkg-deb -f "$deb" Description)" "$comentario" "$descripcion"; do
-    if ! printf '%s\n' "$texto" | grep -qi 'secret'; then
-        echo "no dice que hay un secreto: $texto"
-        exit 1
-    fi
-    if printf '%s\n' "$texto" | grep -Eqi 'respuesta|answer([^s]|$)|frase|phrase'; then
-        echo "revela el secreto: $texto"
-        exit 1
-    fi
+for texto in "$(dpkg-deb -f "$deb" Description)" "$(archivo applications/auguron.desktop | grep '^Comment')" \
+    "$(printf '%s\n' "$metainfo" | sed -n '/<description>/,/<\/description>/p')"; do
+    printf '%s\n' "$texto" | grep -qi 'secret' || no "no dice que hay un secreto: $texto"
+    ! printf '%s\n' "$texto" | grep -Eqi 'respuesta|answer([^s]|$)|frase|phrase' || no "revela el secreto: $texto"
 done
-if [ -n "$(dpkg-deb -f "$deb" Homepage)" ] || printf '%s\n' "$metainfo" | grep -q 'type="homepage"'; then
-    echo "una página web inventada"
-    exit 1
-fi
-
-# Under Wayland without X, Qt needs its Wayland plug-in, which Debian ships apart.
-case "$(dpkg-deb -f "$deb" Recommends)" in
-*qt6-wayland*) ;;
-*)
-    echo "el paquete no recomienda qt6-wayland"
-    exit 1
-    ;;
-esac
+[ -z "$(dpkg-deb -f "$deb" Homepage)" ] && ! printf '%s\n' "$metainfo" | grep -q 'type="homepage"' ||
+    no "una página web inventada"
+dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || no "el paquete no recomienda qt6-wayland"
 
 exec lintian --fail-on error,warning --display-info "$deb"

@@ -73,26 +73,6 @@ TEST_F(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
     }
 }
 
-// A hidden answer left with nothing in it (no letter before the closing stop,
-// all of it trimmed as the short petition's, only blanks) is no answer: the
-// question goes the ordinary way and counts as an ordinary one.
-TEST_F(Pregunta, LaRespuestaOcultaVaciaSigueElCaminoDeSiempre) {
-    for (const char* peticion : {"..o, favor de responder", "Velmo, favor de responder.",
-                                 ".elmo, favor de responder", ".  .o, favor de responder"}) {
-        Banco& b = banco();
-        b.e().PreguntasSinTruco = 3;
-        b.azar.poner({1});
-        b.preguntar(peticion, "esto es una pregunta");
-        SCOPED_TRACE(peticion);
-        std::string ordinaria = plano(textos::RespuestasOrdinarias[1]) + ".";
-        ordinaria[0] = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(ordinaria[0])));
-        EXPECT_EQ(b.mostrada(), kDefecto + ordinaria);
-        EXPECT_EQ(b.e().CantPregTruco, 0);
-        EXPECT_EQ(b.e().CantOtrasPreguntas, 1);
-        EXPECT_EQ(b.e().PreguntasSinTruco, 4);
-    }
-}
-
 // Each pair reaches one responder, told apart by the reply its first value picks.
 TEST_F(Pregunta, CadaIncoherenciaTieneSuResponsable) {
     enum Clase { Normal, PeticionMala, PreguntaMala, Ambas };
@@ -104,17 +84,23 @@ TEST_F(Pregunta, CadaIncoherenciaTieneSuResponsable) {
                                         textos::RespuestasPreguntaMala[1],
                                         textos::RespuestasPetYPregMalas[1]};
     const char* kBuena = "esto es una pregunta";
-    for (const Fila& f : {Fila{"Velmo, favor", kBuena, PeticionMala}, // four pieces of the phrase
-                          Fila{"Velmo, favor de", kBuena, Normal},    // five
-                          Fila{"VELMO, FAVOR DE RESPONDER", kBuena, Normal}, Fila{"", kBuena, PeticionMala},
-                          Fila{kPeticion.data(), "", PreguntaMala},
-                          Fila{kPeticion.data(), "ab cd ef", PreguntaMala}, // under nine characters
-                          Fila{kPeticion.data(), "ab cd efg", Normal},
-                          Fila{kPeticion.data(), "abcdefghijklm", PreguntaMala}, // one word
-                          Fila{kPeticion.data(), "brrrr es ya", PreguntaMala},   // five consonants in a row
-                          Fila{kPeticion.data(), "psst es ya", Normal},
-                          Fila{kPeticion.data(), "cuando", Normal}, // a question word overrides all three
-                          Fila{"hola", "zz", Ambas}}) {
+    for (const Fila& f :
+         {Fila{"Velmo, favor", kBuena, PeticionMala}, // four pieces of the phrase
+          Fila{"Velmo, favor de", kBuena, Normal},    // five
+          Fila{"VELMO, FAVOR DE RESPONDER", kBuena, Normal}, Fila{"", kBuena, PeticionMala},
+          Fila{kPeticion.data(), "", PreguntaMala},
+          Fila{kPeticion.data(), "ab cd ef", PreguntaMala}, // under nine characters
+          Fila{kPeticion.data(), "ab cd efg", Normal},
+          Fila{kPeticion.data(), "abcdefghijklm", PreguntaMala}, // one word
+          Fila{kPeticion.data(), "brrrr es ya", PreguntaMala},   // five consonants in a row
+          Fila{kPeticion.data(), "psst es ya", Normal},
+          Fila{kPeticion.data(), "cuando", Normal}, // a question word overrides all three
+          Fila{"hola", "zz", Ambas},
+          // A hidden answer with nothing left in it (no letter before the
+          // closing stop, all of it trimmed, only blanks) is none at all.
+          Fila{"..o, favor de responder", kBuena, Normal}, Fila{"Velmo, favor de responder.", kBuena, Normal},
+          Fila{".elmo, favor de responder", kBuena, Normal},
+          Fila{".  .o, favor de responder", kBuena, Normal}}) {
         Banco& b = banco();
         b.azar.poner({1});
         b.preguntar(f.peticion, f.pregunta);
