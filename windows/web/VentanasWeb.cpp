@@ -1,0 +1,159 @@
+#include "windows/web/VentanasWeb.h"
+
+#include "Version.h"
+#include "platform/Disposicion.h"
+#include "platform/web/Dom.h"
+#include "platform/web/Escritorio.h"
+#include "texts/TextosEstadisticas.h"
+#include "util/Cifrado.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace auguron::web {
+
+namespace d = disposicion;
+
+namespace {
+
+std::unique_ptr<Ventana> g_estadisticas;
+std::unique_ptr<Ventana> g_temas;
+std::unique_ptr<Ventana> g_acerca;
+
+// A closed window is made anew; one still open is brought to the front.
+template <class Hacer> void mostrarUna(std::unique_ptr<Ventana>& v, Hacer hacer) {
+    if (!v || !v->abierta()) {
+        v = hacer();
+        v->mostrar();
+        val primero = v->cliente().call<val>("querySelector", std::string("button, input"));
+        if (!primero.isNull()) {
+            primero.call<void>("focus");
+        }
+        return;
+    }
+    v->mostrar();
+}
+
+// The browser, named as its maker names it: the system the page runs on.
+std::string navegador() {
+    const val nav = val::global("navigator");
+    const val datos = nav["userAgentData"];
+    if (!datos.isUndefined()) {
+        std::string nombre;
+        const val marcas = datos["brands"];
+        for (int i = 0; i < marcas["length"].as<int>(); ++i) {
+            const std::string marca = marcas[i]["brand"].as<std::string>();
+            if (marca.find("Not") == std::string::npos && (nombre.empty() || nombre == "Chromium")) {
+                nombre = marca;
+            }
+        }
+        if (!nombre.empty()) {
+            return nombre;
+        }
+    }
+    const std::string agente = nav["userAgent"].as<std::string>();
+    for (const auto& [clave, nombre] :
+         std::array<std::pair<const char*, const char*>, 5>{{{"Firefox/", "Firefox"},
+                                                             {"Edg/", "Edge"},
+                                                             {"OPR/", "Opera"},
+                                                             {"Chrome/", "Chrome"},
+                                                             {"Safari/", "Safari"}}}) {
+        if (agente.find(clave) != std::string::npos) {
+            return nombre;
+        }
+    }
+    return "la web";
+}
+
+} // namespace
+
+void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(bool conAceptar)> alCerrar) {
+    namespace e = d::estadisticas;
+    mostrarUna(g_estadisticas, [&] {
+        auto v = std::make_unique<Ventana>("frmEstadisticas", e::kTitulo, e::kAncho, e::kAlto, d::Color::Gris,
+                                           false);
+        const val& c = v->cliente();
+        const val aceptar = boton(c, e::cmdAceptar);
+
+        using textos::RotuloFrecuentes, textos::RotuloMalFormuladas, textos::RotuloOtras, textos::RotuloTotal,
+            textos::RotuloTruco;
+        const std::array<std::string_view, 5> rotulos{RotuloTruco, RotuloFrecuentes, RotuloMalFormuladas,
+                                                      RotuloOtras, RotuloTotal};
+        const std::array<int, 5> numeros{cuentas.truco, cuentas.frecuentes, cuentas.malFormuladas,
+                                         cuentas.otras, cuentas.total()};
+        for (std::size_t i = 0; i < e::kFilas.size(); ++i) {
+            const e::Fila& f = e::kFilas[i];
+            const std::string rotulo = utf8(fncDecodificar(rotulos[i]));
+            etiqueta(c, {f.rotulo, rotulo, {e::kXRotulo, f.y, f.anchoRotulo, e::kAltoFila}});
+            const std::string numero = formatearCuenta(numeros[i]);
+            etiqueta(c, {f.cuenta,
+                         numero,
+                         {e::kXCuenta, f.y, e::kAnchoCuenta, e::kAltoFila},
+                         d::Normal,
+                         d::Alineacion::Derecha});
+        }
+        val linea = crear(c, "hr", "linea control");
+        ubicar(linea, e::kLinea);
+
+        Ventana* w = v.get();
+        auto conAceptar = std::make_shared<bool>(false);
+        const auto aceptarYCerrar = [w, conAceptar] {
+            *conAceptar = true;
+            w->cerrar();
+        };
+        w->escuchar(aceptar, "click", [aceptarYCerrar](const val&) { aceptarYCerrar(); });
+        w->alEscape = aceptarYCerrar; // as in any dialog
+        w->alCerrar = [alCerrar, conAceptar] { alCerrar(*conAceptar); };
+        return v;
+    });
+}
+
+void mostrarTemas() {
+    namespace t = d::temas;
+    mostrarUna(g_temas, [] {
+        auto v =
+            std::make_unique<Ventana>("frmTemas", t::kTitulo, t::kAncho, t::kAlto, d::Color::Blanco, false);
+        for (const d::Etiqueta& e : t::kEtiquetas) {
+            etiqueta(v->cliente(), e);
+        }
+        cajaCorreo(v->cliente(), "txtMail1", t::kCorreo1, d::contacto::kCorreoDisenador);
+        cajaCorreo(v->cliente(), "txtMail2", t::kCorreo2, d::contacto::kCorreoContacto);
+        return v;
+    });
+}
+
+void mostrarAcerca() {
+    namespace a = d::acerca;
+    mostrarUna(g_acerca, [] {
+        auto v =
+            std::make_unique<Ventana>("frmAcerca", a::kTitulo, a::kAncho, a::kAlto, d::Color::Gris, false);
+        const val& c = v->cliente();
+        const val cerrar = boton(c, a::cmdAceptar);
+        val logo = crear(c, "img", "control logo");
+        atributo(logo, "id", "Picture1");
+        atributo(logo, "src", "logo.jpg");
+        atributo(logo, "alt", "Logo de Auguron");
+        ubicar(logo, a::kPicture1);
+        const std::string version =
+            std::string(a::kVersionAntes) + kVersion + std::string(a::kVersionPara) + navegador();
+        etiqueta(c, {"Label1", version, a::kLabel1, d::Negrita, d::Alineacion::Centro});
+        for (const d::Etiqueta& e : a::kEtiquetas) {
+            etiqueta(c, e);
+        }
+        val marco = crear(c, "div", "marco control");
+        atributo(marco, "id", "Frame1");
+        ubicar(marco, a::kFrame1);
+        for (const d::Etiqueta& e : a::kEnMarco) {
+            etiqueta(marco, e);
+        }
+        cajaCorreo(marco, "txtMail1", a::kCorreo1, d::contacto::kCorreoDisenador);
+        cajaCorreo(marco, "txtMail2", a::kCorreo2, d::contacto::kCorreoContacto);
+        etiqueta(c, a::kLabel8);
+        Ventana* w = v.get();
+        w->escuchar(cerrar, "click", [w](const val&) { w->cerrar(); });
+        return v;
+    });
+}
+
+} // namespace auguron::web
