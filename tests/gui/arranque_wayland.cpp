@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
                 if (w->objectName() == QStringLiteral("frmVelmo") && enPantalla(w)) {
                     std::printf("ventana principal en %s tras %d cajas\n",
                                 qPrintable(QGuiApplication::platformName()), cajas);
+                    w->close(); // freed as the program leaves, as the user's close frees it
                     QApplication::exit(cajas == 2 ? 0 : 1);
                 }
             }
