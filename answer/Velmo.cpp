@@ -25,11 +25,13 @@ constexpr auto kTituloBienvenida = plano(u8"Buscando vagulantes...");
 constexpr int kPrimerMensajeMs = 5000; // the status line's first message, at most this late
 
 constexpr int kRetroceso = 8;
+constexpr int kEnter = 13;
 constexpr int kInterrogacion = '?';
 constexpr std::size_t kLargoMinimo = 9;
 constexpr int kEsperaFocoMs = 2000;                 // the answer holds the focus this long
 constexpr std::string_view kCierres = ".?!\x85";    // \x85 is the ellipsis in Windows-1252
 constexpr std::string_view kAperturas = "\xBF\xA1"; // "¿" and "¡"
+constexpr std::string_view kBlancos = " \xA0";      // a blank and a no-break space
 
 // Suspense: a dot on each of the first 40 ticks, the label alone on the next
 // two, the final reply on the 43rd.
@@ -137,6 +139,10 @@ void Velmo::txtPeticion_KeyPress(int& k) {
 }
 
 void Velmo::txtPregunta_KeyPress(int& k, std::string_view pregunta, std::string_view peticion) {
+    // Enter asks the question as "?" does, and the box shows the "?".
+    if (k == kEnter) {
+        k = kInterrogacion;
+    }
     if (esControl(k)) {
         k = 0;
         return;
@@ -156,20 +162,30 @@ void Velmo::txtPregunta_KeyPress(int& k, std::string_view pregunta, std::string_
     }
     m_temaDetectado = 0;
     m_controles.peticionEscrita = !peticion.empty();
-    if (m_estado.EstadoTruco > 0) {
-        rutaOculta();
+    if (m_estado.EstadoTruco > 0 && tomarRespuestaOculta()) {
+        m_estado.PreguntasSinTruco = 0;
+        sumar(m_estado.CantPregTruco, 1);
     } else {
         rutaAnalisis(pregunta, peticion);
     }
     revelar();
 }
 
-void Velmo::rutaOculta() {
-    if (m_estado.EstadoTruco == 1 && !m_estado.Respuesta.empty()) {
+bool Velmo::tomarRespuestaOculta() {
+    std::string& respuesta = m_estado.Respuesta;
+    if (m_estado.EstadoTruco == 1 && !respuesta.empty()) {
         m_captura.fncDetectarRespuesta();
     }
-    m_estado.PreguntasSinTruco = 0;
-    sumar(m_estado.CantPregTruco, 1);
+    // A blank typed right after the opening stop is a habit, not the answer:
+    // the capital goes on its first letter.
+    respuesta.erase(0, respuesta.find_first_not_of(kBlancos));
+    if (respuesta.empty()) {
+        // Nothing to reveal (a bare full stop would show): the question goes
+        // the ordinary way, as if no trick had been typed.
+        m_estado.EstadoTruco = 0;
+        return false;
+    }
+    return true;
 }
 
 std::string Velmo::fncGeneralizar(std::string& Cadena) {

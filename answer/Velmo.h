@@ -60,7 +60,7 @@ public:
     void txtPeticion_KeyPress(int& k);
 
     // Question box: the key, the box's text before it, and the petition's.
-    // "?" submits the question and reveals the answer.
+    // "?" or Enter submits the question and reveals the answer.
     void txtPregunta_KeyPress(int& k, std::string_view pregunta, std::string_view peticion);
     void tmrSuspenso_Timer();
     // The last step of a submission: shows the answer that Respuesta holds
@@ -73,7 +73,8 @@ public:
 
 private:
     void detenerFoco();
-    void rutaOculta();
+    // The hidden answer as it will show, trimmed; false when nothing is left of it.
+    bool tomarRespuestaOculta();
     void rutaAnalisis(std::string_view pregunta, std::string_view peticion);
 
     Plataforma& m_plataforma;

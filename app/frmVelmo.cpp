@@ -144,6 +144,9 @@ void frmVelmo::crearControles() {
     m_cmdFocus->setAccessibleName(QStringLiteral("Respuesta"));
     m_cmdFocus->installEventFilter(this);
 
+    // The program parks the focus there; Tab never does, since a keyboard or
+    // screen-reader user would land on nothing visible.
+    m_cmdFocus->setFocusPolicy(Qt::ClickFocus);
     QWidget::setTabOrder(m_txtPeticion, m_txtPregunta);
     QWidget::setTabOrder(m_txtPregunta, m_cmdFocus);
     QWidget::setTabOrder(m_cmdFocus, m_cmdNuevaPregunta);
@@ -170,7 +173,8 @@ void frmVelmo::crearMenus() {
         return a;
     };
 
-    QMenu* archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
+    // Alt+A and Alt+Y open the menus; the buttons keep Alt+N and Alt+S.
+    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("mnuArchivo"));
     accion(archivo, "mnuNuevaPregunta", QStringLiteral("Nueva Pregunta"), QKeySequence(Qt::Key_F2),
            [this] { m_velmo->mnuNuevaPregunta_Click(); });
@@ -183,12 +187,22 @@ void frmVelmo::crearMenus() {
     accion(archivo, "mnuSalir", QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_X),
            [this] { m_velmo->mnuSalir_Click(); });
 
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("mnuAyuda"));
     accion(ayuda, "mnuTemas", QStringLiteral("Temas de Ayuda"), QKeySequence(Qt::Key_F1),
-           [] { mostrarTemas(); });
+           [this] { mostrarTemas(this); });
     ayuda->addSeparator()->setObjectName(QStringLiteral("mnuSeparador2"));
-    accion(ayuda, "mnuAcerca", QStringLiteral("Acerca de Auguron"), QKeySequence(), [] { mostrarAcerca(); });
+    accion(ayuda, "mnuAcerca", QStringLiteral("Acerca de Auguron"), QKeySequence(),
+           [this] { mostrarAcerca(this); });
+
+    // F10 opens the first menu, as desktop programs do.
+    auto* barra = new QAction(this);
+    barra->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(barra, &QAction::triggered, this, [this, archivo] {
+        menuBar()->setActiveAction(archivo->menuAction());
+        archivo->setActiveAction(archivo->actions().value(0)); // ready for Enter, as Alt+A leaves it
+    });
+    addAction(barra);
 }
 
 void frmVelmo::crearTemporizadores() {
@@ -259,7 +273,14 @@ bool frmVelmo::cargar() {
     // cmdFocus goes onto the top-left corner of the question box, keeping its size.
     m_cmdFocus->move(m_txtPregunta->pos());
     m_cmdFocus->stackUnder(m_txtPregunta);
-    return m_velmo->Form_Load();
+    if (!m_velmo->Form_Load()) {
+        return false;
+    }
+    // Centred on the screen, as its boxes are: without a window manager
+    // nothing else would place it.
+    layout()->activate();
+    estilo::centrarEnPantalla(this);
+    return true;
 }
 
 } // namespace auguron

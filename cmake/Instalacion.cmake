@@ -48,26 +48,31 @@ install(FILES packaging/copyright ${AUGURON_DOCS}/changelog.gz
 
 # The .deb. Its dependencies come from dpkg-shlibdeps over the program. What Qt
 # loads at run time (the X11 platform plug-in, the JPEG reader for the logo)
-# ships in Debian's libqt6gui6, which that list already holds.
+# ships in Debian's libqt6gui6, which that list already holds. The Wayland
+# plug-in ships apart, in qt6-wayland, and is recommended rather than required:
+# an X11 desktop, and a Wayland one with XWayland, run the program without it;
+# a Wayland session without X, or QT_QPA_PLATFORM=wayland, needs it. apt
+# installs what a package recommends unless told not to.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME auguron)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Umbral Soft")
 set(CPACK_PACKAGE_CONTACT "Umbral Soft <paquetes@auguron.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sistema Interactivo de Vagulantes: un espíritu responde tus preguntas")
-# One string: lines of the long description, each under 80 characters.
-set(CPACK_PACKAGE_DESCRIPTION "Auguron es un pequeño juego de escritorio en castellano: se escribe una\n\
-petición al espíritu Velmo, terminada en dos puntos, y luego una pregunta,\n\
-terminada en signo de interrogación, y Velmo la responde. Quien dirige la\n\
-sesión puede escribir en secreto la respuesta mientras el cuadro de la\n\
-petición muestra la frase de siempre.")
+# One string: lines of the long description, each under 80 characters. Guests
+# read it too: it tells that the host has a secret, not what the secret is
+# (the manual page and the README, for the host, explain it).
+set(CPACK_PACKAGE_DESCRIPTION "Auguron es un pequeño juego de salón en castellano: se escribe una petición\n\
+al espíritu Velmo, terminada en dos puntos, y luego una pregunta, terminada\n\
+en signo de interrogación, y Velmo la responde, a veces en serio y a veces\n\
+en broma. Quien dirige la sesión guarda un secreto que los invitados no ven;\n\
+la página del manual se lo cuenta.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Umbral Soft <paquetes@auguron.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://auguron.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland")
 include(CPack)

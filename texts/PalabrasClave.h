@@ -23,11 +23,13 @@ namespace auguron::textos {
 
 // ---- Specific questions (tried in this order; the first that holds wins) ----
 
-// 10001 the time of day, here and now: "¿Qué hora es?", "¿Me dices la hora?".
-// Not "¿A qué hora me casaré?", nor the time somewhere else or later ("¿Qué
-// hora es en Japón?", "¿Qué hora será en una hora?"); "s la hora" asks for it
-// ("dices", "sabes") and leaves out "¿Cuándo llegará la hora de mi muerte?".
-inline constexpr auto Claves10001 = palabras<2>(u8"que hora", u8"s la hora");
+// 10001 the time of day, here and now: "¿Qué hora es?", "¿Qué horas son?",
+// "¿Me dices qué hora es?". Only the hour that "is": not another moment ("¿Qué
+// hora será cuando me muera?", "¿Qué hora era cuando nací?", "¿Cuándo llegará
+// la hora de mi muerte?"), not the hour of something ("¿A qué hora es la
+// boda?"), nor somewhere else ("¿Qué hora es en Japón?"). Two keywords cannot
+// also hold "¿Me dices la hora?", "¿Tienes hora?" or "Dime la hora".
+inline constexpr auto Claves10001 = palabras<2>(u8" hora es", u8"horas son");
 inline constexpr auto Excluye10001 = palabras<2>(u8"a que hora", u8" en ");
 
 // 10002 today's date: "¿Qué fecha es ahora?", "¿Qué día es hoy?", "¿En qué día

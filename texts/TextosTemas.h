@@ -153,13 +153,15 @@ inline constexpr auto Tema10002Etapa2 = tabla<41, 45, 117>(
     u8"prefieres preguntarle al espíritu, así que hoy "
     u8"es hoy y punto");
 
-// Companions: they must fit any question of their kind.
+// Companions: they must fit any question of their kind. The obvious-question
+// replies also answer questions to the spirit itself ("¿Eres un demonio?") and
+// about the user ("¿Soy guapo?"), not only riddles and facts.
 inline constexpr auto Obviedades = tabla<68, 68, 72, 38, 32, 41, 56, 31>(
     u8"la respuesta es tan obvia que hasta me da reparo decirla en voz alta",
     u8"hasta mi gato fantasma sabría responder a eso, y eso que ya ni habla",
     u8"eso lo sabe hasta mi abuela, que lleva tres siglos sin salir del panteón",
-    u8"para eso no hace falta ningún espíritu", u8"lo evidente no necesita adivinos",
-    u8"esa pregunta se responde sola, léela bien",
+    u8"no me hagas gastar ectoplasma para eso", u8"lo ve hasta un fantasma sin ojos",
+    u8"esa pregunta se contesta sola, y lo sabes",
     u8"¿Me despiertas en el más allá para preguntarme lo obvio?", u8"tan obvio como que el agua moja");
 inline constexpr auto TemasRepetidos = tabla<41, 38, 54, 28, 32, 17>(
     u8"otra vez lo mismo; pon otro disco, mortal", u8"ya te lo dije, y no me gusta repetirme",

@@ -13,8 +13,13 @@ set -euo pipefail
 compilar=(g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 trabajo=${1:-}
 case "$trabajo" in
-ejecutar) para="compilar y abrir Auguron" paquetes=("${compilar[@]}") ;;
-probar) para="compilar y probar Auguron" paquetes=("${compilar[@]}" libgtest-dev python3 appstream desktop-file-utils lintian) ;;
+# Qt's Wayland plug-in, for a Wayland session without X; the tests start the
+# program under a headless Weston.
+ejecutar) para="compilar y abrir Auguron" paquetes=("${compilar[@]}" qt6-wayland) ;;
+probar)
+    para="compilar y probar Auguron"
+    paquetes=("${compilar[@]}" qt6-wayland libgtest-dev python3 appstream desktop-file-utils lintian weston)
+    ;;
 capturas)
     para="tomar las capturas"
     paquetes=("${compilar[@]}" xvfb xdotool x11-utils x11-xserver-utils imagemagick)

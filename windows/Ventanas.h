@@ -13,12 +13,13 @@ class QWidget;
 
 namespace auguron {
 
-// The window shows `cuentas` as they are now; `alCerrar` runs when the window
-// that this call creates closes, told whether it closed through its button.
-// Centred over `principal` when that window is on screen.
-void mostrarEstadisticas(const CuentasPreguntas& cuentas, const QWidget* principal,
+// `principal`, the window that asks, gets the keyboard back when the window
+// closes. The statistics show `cuentas` as they are now; `alCerrar` runs when
+// the window that this call creates closes, told whether it closed through its
+// button. Centred over `principal` when that window is on screen.
+void mostrarEstadisticas(const CuentasPreguntas& cuentas, QWidget* principal,
                          std::function<void(bool conAceptar)> alCerrar);
-void mostrarTemas();
-void mostrarAcerca();
+void mostrarTemas(QWidget* principal);
+void mostrarAcerca(QWidget* principal);
 
 } // namespace auguron

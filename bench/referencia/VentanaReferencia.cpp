@@ -177,13 +177,13 @@ VentanaReferencia::VentanaReferencia(QWidget* parent)
     colorDe(txtPeticion, QPalette::Base, QApplication::style()->standardPalette().color(QPalette::Base));
     colorDe(txtPregunta, QPalette::Base, gris);
 
-    QMenu* archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
+    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     archivo->addAction(QStringLiteral("Nueva Pregunta"))->setShortcut(QKeySequence(Qt::Key_F2));
     archivo->addAction(QStringLiteral("Leer Oración"))->setShortcut(QKeySequence(Qt::Key_F3));
     archivo->addAction(QStringLiteral("Ver Imagen"))->setShortcut(QKeySequence(Qt::Key_F4));
     archivo->addSeparator();
     archivo->addAction(QStringLiteral("Salir"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     ayuda->addAction(QStringLiteral("Temas de Ayuda"))->setShortcut(QKeySequence(Qt::Key_F1));
     ayuda->addSeparator();
     ayuda->addAction(QStringLiteral("Acerca de Auguron"));

@@ -118,6 +118,11 @@ Boton PlataformaQt::mensaje(std::string_view texto, std::string_view titulo, Bot
     }
     caja.setDefaultButton(primero);
     caja.exec();
+    // Without a window manager nobody hands the keyboard back when the box
+    // goes: F1 to F4, Alt+N and the next letters would be lost until a click.
+    if (m_principal && m_principal->isVisible()) {
+        m_principal->activateWindow();
+    }
 
     const QAbstractButton* pulsado = caja.clickedButton();
     switch (botones) {

@@ -16,14 +16,17 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <numeric>
+#include <tuple>
 
 using namespace auguron;
 using namespace auguron::prueba;
@@ -57,13 +60,50 @@ private slots:
         QVERIFY(!peticion->isEnabled() && !pregunta->isEnabled());
         auto* foco = v.hijo<QPushButton>("cmdFocus");
         QCOMPARE(QApplication::focusWidget(), foco);
-        QCOMPARE(QAccessible::queryAccessibleInterface(foco)->text(QAccessible::Name), respuesta);
+        QAccessibleInterface* leida = QAccessible::queryAccessibleInterface(foco);
+        QCOMPARE(leida->text(QAccessible::Name), respuesta);
+        QVERIFY(leida->state().focusable && leida->state().focused); // so a screen reader announces it
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), v.hijo("cmdNuevaPregunta"), 4000);
 
         v.azar->poner({2}); // no soul found
         QTest::keyClick(v.w, Qt::Key_F2);
         QVERIFY(peticion->isEnabled() && peticion->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), peticion);
+    }
+
+    // The keyboard alone, without a window manager: the window opens centred;
+    // Tab skips the hidden answer button; F10, Alt+A and Alt+Y open the menus
+    // even from a box (which takes no letter for them); after a message box or
+    // the help window the keys go to the main window again.
+    void conElTecladoSolo() {
+        Principal v = abrir();
+        QCOMPARE(v.w->geometry().center(), v.w->screen()->availableGeometry().center());
+        auto* peticion = v.hijo<QLineEdit>("txtPeticion");
+        QTRY_COMPARE(QApplication::focusWidget(), peticion);
+        QTest::keyClick(peticion, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), v.hijo("cmdNuevaPregunta"));
+        peticion->setFocus();
+        for (const auto& [tecla, mods, menu] : {std::tuple{Qt::Key_F10, Qt::NoModifier, "mnuArchivo"},
+                                                {Qt::Key_A, Qt::AltModifier, "mnuArchivo"},
+                                                {Qt::Key_Y, Qt::AltModifier, "mnuAyuda"}}) {
+            QTest::keyClick(QApplication::focusWidget(), tecla, mods);
+            QTRY_COMPARE(QApplication::activePopupWidget(), v.hijo(menu));
+            QCOMPARE(v.hijo<QMenu>(menu)->activeAction(), v.hijo<QMenu>(menu)->actions().value(0));
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // leaves the menu bar
+        }
+        QCOMPARE(QApplication::focusWidget(), peticion);
+        QVERIFY(peticion->text().isEmpty());
+
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        v.p->PlataformaQt::mensaje("a", "t", Botones::Aceptar);
+        QTRY_COMPARE(QApplication::activeWindow(), v.w.data());
+        QTest::keyClick(peticion, Qt::Key_F1); // and after a window of its own
+        QTRY_COMPARE(QApplication::activeWindow()->objectName(), QStringLiteral("frmTemas"));
+        QTest::keyClick(QApplication::activeWindow(), Qt::Key_Escape);
+        asentar();
+        QTRY_COMPARE(QApplication::activeWindow(), v.w.data());
     }
 
     // Nothing but typed characters enters a box: no paste by any route, no

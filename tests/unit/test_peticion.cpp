@@ -51,8 +51,9 @@ TEST_F(Peticion, LoQueMuestraLaCajaYLoQueCaptura) {
         EXPECT_EQ(b.e().Respuesta, w(f.oculta)) << f.teclas;
         EXPECT_EQ(b.e().EstadoTruco, f.truco) << f.teclas;
         EXPECT_FALSE(b.e().EnRetroceso) << f.teclas;
-        EXPECT_EQ(b.p.habilitado(Q), f.teclas.find(':') != std::string::npos)
-            << "only the colon opens the question";
+        const bool abierta = f.teclas.find(':') != std::string::npos;
+        EXPECT_EQ(b.p.habilitado(Q), abierta) << "only the colon opens the question";
+        EXPECT_EQ(b.p.controles[Q].fondoSistema, abierta) << "in the colour of an editable box";
     }
 }
 

@@ -27,10 +27,19 @@ TEST_F(Pregunta, MayusculaSoloEnLaPrimeraTecla) {
     // The count follows key presses, not characters: after "ab" and a
     // Backspace the next key is the second again.
     for (const auto& [teclas, caja] : std::vector<std::pair<std::string, std::string>>{
-             {"ésto", "Ésto"}, {"a\bb", "B"}, {"ab\bc", "Ac"}, {"\b\bx", "X"}, {"\r\x1bx\ry", "Xy"}}) {
+             {"ésto", "Ésto"},
+             {"a\bb", "B"},
+             {"ab\bc", "Ac"},
+             {"\b\bx", "X"},
+             {"\x1bx\x01y", "Xy"},
+             {"\r", "?"},
+             {"ab\r", "Ab?"}}) { // Enter asks the question, as "?" does
         Banco& b = banco();
+        b.azar.poner({1});
         b.teclear(Q, w(teclas));
         EXPECT_EQ(b.caja(Q), w(caja)) << teclas;
+        EXPECT_EQ(b.mostrada().empty(), !caja.ends_with('?')) << teclas;
+        b.azar.tiradas.clear(); // drawn only where the question was asked
     }
 }
 
@@ -42,7 +51,9 @@ TEST_F(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
          {Fila{".sí, claro.r de responder esta pregunta", "me ira bien", "Sí, claro."},
           Fila{".simo, favor de responder", "lloverá mañana", "Si."},
           Fila{".no.o, favor de responder", "", "No."}, Fila{".y tú?.favor de responder", "a", "Y tú?"},
-          Fila{"..o, favor de responder", "a", "."},
+          // Blanks typed before the answer are dropped, before or after the trimming.
+          Fila{". no., favor de responder", "a", "No."}, Fila{". sio, favor de responder", "a", "Si."},
+          Fila{".\u00a0 sí. favor de responder", "a", "Sí."},
           // A capture closed by its stop keeps its letters, even those of the short petition.
           Fila{".xl.mo, favor de responder", "a", "Xl."},
           // Its own closing mark takes no full stop; the capital goes behind "¡".
@@ -73,17 +84,23 @@ TEST_F(Pregunta, CadaIncoherenciaTieneSuResponsable) {
                                         textos::RespuestasPreguntaMala[1],
                                         textos::RespuestasPetYPregMalas[1]};
     const char* kBuena = "esto es una pregunta";
-    for (const Fila& f : {Fila{"Velmo, favor", kBuena, PeticionMala}, // four pieces of the phrase
-                          Fila{"Velmo, favor de", kBuena, Normal},    // five
-                          Fila{"VELMO, FAVOR DE RESPONDER", kBuena, Normal}, Fila{"", kBuena, PeticionMala},
-                          Fila{kPeticion.data(), "", PreguntaMala},
-                          Fila{kPeticion.data(), "ab cd ef", PreguntaMala}, // under nine characters
-                          Fila{kPeticion.data(), "ab cd efg", Normal},
-                          Fila{kPeticion.data(), "abcdefghijklm", PreguntaMala}, // one word
-                          Fila{kPeticion.data(), "brrrr es ya", PreguntaMala},   // five consonants in a row
-                          Fila{kPeticion.data(), "psst es ya", Normal},
-                          Fila{kPeticion.data(), "cuando", Normal}, // a question word overrides all three
-                          Fila{"hola", "zz", Ambas}}) {
+    for (const Fila& f :
+         {Fila{"Velmo, favor", kBuena, PeticionMala}, // four pieces of the phrase
+          Fila{"Velmo, favor de", kBuena, Normal},    // five
+          Fila{"VELMO, FAVOR DE RESPONDER", kBuena, Normal}, Fila{"", kBuena, PeticionMala},
+          Fila{kPeticion.data(), "", PreguntaMala},
+          Fila{kPeticion.data(), "ab cd ef", PreguntaMala}, // under nine characters
+          Fila{kPeticion.data(), "ab cd efg", Normal},
+          Fila{kPeticion.data(), "abcdefghijklm", PreguntaMala}, // one word
+          Fila{kPeticion.data(), "brrrr es ya", PreguntaMala},   // five consonants in a row
+          Fila{kPeticion.data(), "psst es ya", Normal},
+          Fila{kPeticion.data(), "cuando", Normal}, // a question word overrides all three
+          Fila{"hola", "zz", Ambas},
+          // A hidden answer with nothing left in it (no letter before the
+          // closing stop, all of it trimmed, only blanks) is none at all.
+          Fila{"..o, favor de responder", kBuena, Normal}, Fila{"Velmo, favor de responder.", kBuena, Normal},
+          Fila{".elmo, favor de responder", kBuena, Normal},
+          Fila{".  .o, favor de responder", kBuena, Normal}}) {
         Banco& b = banco();
         b.azar.poner({1});
         b.preguntar(f.peticion, f.pregunta);

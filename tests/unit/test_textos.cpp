@@ -75,5 +75,16 @@ TEST(Textos, CadaRespuestaAguantaElRevelado) {
     EXPECT_EQ(std::set<std::string>(r.begin(), r.end()).size() + 2, r.size());
 }
 
+// The obvious-question replies answer riddles and facts, but also questions
+// to the spirit itself ("¿Eres un demonio?") and about the user: none may send
+// the user to some other spirit or soothsayer, nor to the question's words.
+TEST(Textos, LasObviedadesValenParaTodosSusCodigos) {
+    cada(Obviedades, [](std::string_view t) {
+        for (const char* fuera : {"espíritu", "adivin", "léela"}) {
+            EXPECT_EQ(plano(t).find(prueba::w(fuera)), std::string::npos) << plano(t);
+        }
+    });
+}
+
 } // namespace
 } // namespace auguron
