@@ -21,12 +21,12 @@ constexpr std::size_t kMaximoPeticion = 32766;
 PaginaVelmo::PaginaVelmo(PlataformaWeb& plataforma, Velmo& velmo)
     : m_plataforma(plataforma)
     , m_velmo(velmo)
-    , m_ventana("frmVelmo", p::kTitulo, p::kAncho, p::kAlto, d::Color::Gris, true)
+    , m_ventana("frmVelmo", p::kTitulo, p::kAncho, p::kAlto, d::Color::Gris, true, controles(), menus())
     , m_cmdNuevaPregunta(val::undefined())
     , m_cmdSalir(val::undefined())
     , m_focoAntesDelMenu(val::undefined()) {
-    crearMenus();
-    crearControles();
+    asociarMenus();
+    asociarControles();
     // The window's keys win over the boxes': they are looked at on the way down.
     escuchar(
         documento(), "keydown", [this](const val& e) { atajo(e); }, true);
@@ -59,51 +59,57 @@ PaginaVelmo::PaginaVelmo(PlataformaWeb& plataforma, Velmo& velmo)
     }
 }
 
-void PaginaVelmo::crearControles() {
-    const val& c = m_ventana.cliente();
-    const auto principal = [&](const d::Etiqueta& e) {
-        val el = etiqueta(c, e);
-        atributo(el, "id", e.nombre);
-        return el;
-    };
-    const val lblPeticion = principal(p::lblPeticion);
-    const val lblPregunta = principal(p::lblPregunta);
-    // Labels first, so that each box follows its own in the page.
-    m_txtPeticion = std::make_unique<Caja>(c, p::txtPeticion, lblPeticion);
-    m_txtPregunta = std::make_unique<Caja>(c, p::txtPregunta, lblPregunta);
-    lblPeticion.call<void>("after", m_txtPeticion->entrada()["parentNode"]);
-    lblPregunta.call<void>("after", m_txtPregunta->entrada()["parentNode"]);
-    const val lblRespuesta = principal(p::lblRespuesta);
-    lblRespuesta["classList"].call<void>("add", std::string("respuesta"));
+Html PaginaVelmo::controles() {
+    Html h;
+    // Each box follows its label in the page, so that the reading order is the
+    // window's.
+    etiqueta(h, p::lblPeticion, p::lblPeticion.nombre);
+    Caja::html(h, p::txtPeticion, p::lblPeticion.nombre);
+    etiqueta(h, p::lblPregunta, p::lblPregunta.nombre);
+    // Behind the question box, where the load puts it; reached by the program,
+    // not by Tab.
+    const d::Control cmdFocus{
+        p::cmdFocus.nombre,
+        {p::txtPregunta.r.x, p::txtPregunta.r.y, p::cmdFocus.r.ancho, p::cmdFocus.r.alto}};
+    h.elemento("button",
+               {{"type", "button"},
+                {"class", "boton control"},
+                {"id", cmdFocus.nombre},
+                {"style", lugar(cmdFocus.r)},
+                {"tabindex", "-1"},
+                {"aria-label", "Respuesta"}},
+               "");
+    Caja::html(h, p::txtPregunta, p::lblPregunta.nombre);
+    etiqueta(h, p::lblRespuesta, p::lblRespuesta.nombre);
+    boton(h, p::cmdNuevaPregunta, p::cmdNuevaPregunta.nombre);
+    boton(h, p::cmdSalir, p::cmdSalir.nombre);
+    etiqueta(h, p::lblInfo, p::lblInfo.nombre);
+    // The logo is fetched the first time it shows.
+    h.vacio("img", {{"class", "control logo"},
+                    {"id", p::pctLogo.nombre},
+                    {"data-src", "logo.jpg"},
+                    {"alt", p::pctLogo.ayuda},
+                    {"style", lugar(p::pctLogo.r)},
+                    {"hidden", "hidden"}});
+    return h;
+}
 
-    // Behind the question box, where the load puts it; reached by the program, not by Tab.
-    val cmdFocus =
-        boton(c, {p::cmdFocus.nombre,
-                  {p::txtPregunta.r.x, p::txtPregunta.r.y, p::cmdFocus.r.ancho, p::cmdFocus.r.alto}});
-    atributo(cmdFocus, "id", p::cmdFocus.nombre);
-    atributo(cmdFocus, "tabindex", "-1");
-    atributo(cmdFocus, "aria-label", "Respuesta");
-    m_txtPregunta->entrada()["parentNode"].call<void>("before", cmdFocus);
-
-    m_cmdNuevaPregunta = boton(c, p::cmdNuevaPregunta);
-    atributo(m_cmdNuevaPregunta, "id", p::cmdNuevaPregunta.nombre);
-    m_cmdSalir = boton(c, p::cmdSalir);
-    atributo(m_cmdSalir, "id", p::cmdSalir.nombre);
-    const val lblInfo = principal(p::lblInfo);
-    val logo = crear(c, "img", "control logo");
-    atributo(logo, "id", p::pctLogo.nombre);
-    atributo(logo, "data-src", "logo.jpg");
-    atributo(logo, "alt", p::pctLogo.ayuda);
-    ubicar(logo, p::pctLogo.r);
+void PaginaVelmo::asociarControles() {
+    m_txtPeticion = std::make_unique<Caja>(p::txtPeticion);
+    m_txtPregunta = std::make_unique<Caja>(p::txtPregunta);
+    porId(p::lblRespuesta.nombre)["classList"].call<void>("add", std::string("respuesta"));
+    m_cmdNuevaPregunta = porId(p::cmdNuevaPregunta.nombre);
+    m_cmdSalir = porId(p::cmdSalir.nombre);
 
     PlataformaWeb& pl = m_plataforma;
     pl.asociar(Control::txtPeticion, *m_txtPeticion);
     pl.asociar(Control::txtPregunta, *m_txtPregunta);
-    pl.asociar(Control::lblRespuesta, lblRespuesta);
-    pl.asociar(Control::lblInfo, lblInfo);
-    pl.asociar(Control::cmdFocus, cmdFocus);
+    pl.asociar(Control::lblRespuesta, porId(p::lblRespuesta.nombre));
+    pl.asociar(Control::lblInfo, porId(p::lblInfo.nombre));
+    pl.asociar(Control::cmdFocus, porId(p::cmdFocus.nombre));
     pl.asociar(Control::cmdNuevaPregunta, m_cmdNuevaPregunta);
-    pl.asociar(Control::pctLogo, logo);
+    pl.asociar(Control::pctLogo, porId(p::pctLogo.nombre));
+    pl.asociar(Control::mnuVerImagen, porId("mnuVerImagen"));
 
     const auto abierto = [this] { return m_plataforma.mensajeAbierto(); };
     for (Caja* caja : {m_txtPeticion.get(), m_txtPregunta.get()}) {
@@ -141,53 +147,61 @@ void PaginaVelmo::teclear(Caja& caja, std::vector<int> codigos) {
     });
 }
 
-void PaginaVelmo::crearMenus() {
-    val barra = crear(m_ventana.marco(), "nav", "menus");
-    atributo(barra, "role", "menubar");
-    atributo(barra, "aria-label", "Menú");
-    m_ventana.marco().call<void>("insertBefore", barra, m_ventana.cliente());
-    for (std::size_t i = 0; i < p::kMenus.size(); ++i) {
-        const p::Menu& m = p::kMenus[i];
-        val grupo = crear(barra, "div", "grupo");
-        atributo(grupo, "role", "none");
-        val boton = crear(grupo, "button", "menu");
-        atributo(boton, "id", m.nombre);
-        atributo(boton, "type", "button");
-        atributo(boton, "role", "menuitem");
-        atributo(boton, "aria-haspopup", "menu");
-        atributo(boton, "aria-expanded", "false");
-        rotular(boton, m.texto);
-        val lista = crear(grupo, "div", "desplegable");
-        atributo(lista, "id", std::string(m.nombre) + "-lista");
-        atributo(lista, "role", "menu");
-        atributo(lista, "aria-labelledby", m.nombre);
-        atributo(lista, "hidden", "");
+Html PaginaVelmo::menus() {
+    Html h;
+    h.abrir("nav", {{"class", "menus"}, {"role", "menubar"}, {"aria-label", "Menú"}});
+    for (const p::Menu& m : p::kMenus) {
+        const std::string lista = std::string(m.nombre) + "-lista";
+        h.abrir("div", {{"class", "grupo"}, {"role", "none"}});
+        h.abrir("button", {{"type", "button"},
+                           {"class", "menu"},
+                           {"id", m.nombre},
+                           {"role", "menuitem"},
+                           {"aria-haspopup", "menu"},
+                           {"aria-expanded", "false"},
+                           {"aria-keyshortcuts", atajoDeAcceso(m.texto)}});
+        h.rotulo(m.texto).cerrar("button");
+        h.abrir("div", {{"class", "desplegable"},
+                        {"id", lista},
+                        {"role", "menu"},
+                        {"aria-labelledby", m.nombre},
+                        {"hidden", "hidden"}});
         for (const p::Item& item : m.items) {
             if (item.nombre.empty()) {
                 continue;
             }
             if (item.texto.empty()) {
-                val linea = crear(lista, "div", "separador");
-                atributo(linea, "role", "separator");
+                h.elemento("div", {{"class", "separador"}, {"role", "separator"}}, "");
                 continue;
             }
-            val opcion = crear(lista, "button", "opcion");
-            atributo(opcion, "id", item.nombre);
-            atributo(opcion, "type", "button");
-            atributo(opcion, "role", "menuitem");
-            atributo(opcion, "tabindex", "-1");
-            texto(crear(opcion, "span", "rotulo"), item.texto);
-            if (!item.atajo.empty()) {
-                texto(crear(opcion, "span", "atajo"), item.atajo);
-                atributo(opcion, "aria-keyshortcuts", item.atajo == "Ctrl+X" ? "Control+X" : item.atajo);
-            }
-            const std::string nombre(item.nombre);
-            escuchar(opcion, "click", [this, nombre](const val&) {
-                cerrarMenu(true);
-                ejecutar(nombre);
-            });
-            if (item.nombre == "mnuVerImagen") {
-                m_plataforma.asociar(Control::mnuVerImagen, opcion);
+            h.abrir("button", {{"type", "button"},
+                               {"class", "opcion"},
+                               {"id", item.nombre},
+                               {"role", "menuitem"},
+                               {"tabindex", "-1"},
+                               {"aria-keyshortcuts", item.atajo == "Ctrl+X" ? "Control+X" : item.atajo}});
+            h.elemento("span", {{"class", "rotulo"}}, item.texto)
+                .elemento("span", {{"class", "atajo"}}, item.atajo);
+            h.cerrar("button");
+        }
+        h.cerrar("div").cerrar("div");
+    }
+    h.cerrar("nav");
+    return h;
+}
+
+void PaginaVelmo::asociarMenus() {
+    for (std::size_t i = 0; i < p::kMenus.size(); ++i) {
+        const p::Menu& m = p::kMenus[i];
+        const val boton = porId(m.nombre);
+        const val lista = porId(std::string(m.nombre) + "-lista");
+        for (const p::Item& item : m.items) {
+            if (!item.nombre.empty() && !item.texto.empty()) {
+                const std::string nombre(item.nombre);
+                escuchar(porId(nombre), "click", [this, nombre](const val&) {
+                    cerrarMenu(true);
+                    ejecutar(nombre);
+                });
             }
         }
         escuchar(boton, "click", [this, i](const val& e) {
@@ -330,16 +344,10 @@ void PaginaVelmo::encajar() {
     m_txtPeticion->encajar(utf8(textos::kFrasePeticion) + ':');
 }
 
-void PaginaVelmo::cargar() {
-    encolar([this] {
-        if (!m_velmo.Form_Load()) {
-            terminar(); // the prayer refused: the window never shows
-            return;
-        }
-        m_ventana.mostrar();
-        encajar();
-        m_txtPeticion->enfocar();
-    });
+void PaginaVelmo::mostrar() {
+    m_ventana.mostrar();
+    encajar();
+    m_txtPeticion->enfocar();
 }
 
 } // namespace auguron::web

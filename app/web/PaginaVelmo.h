@@ -19,14 +19,17 @@ namespace auguron::web {
 
 class PaginaVelmo {
 public:
+    // Builds the window, hidden, over a Velmo already loaded.
     PaginaVelmo(PlataformaWeb& plataforma, Velmo& velmo);
-
-    // Queues the load: the prayer, then the window, or the end when refused.
-    void cargar();
+    // Shows it, with the keyboard in the petition box.
+    void mostrar();
 
 private:
-    void crearControles();
-    void crearMenus();
+    // The window's markup, written before it exists; then its elements bound.
+    static Html controles();
+    static Html menus();
+    void asociarControles();
+    void asociarMenus();
     // Narrows the labels, and the petition's text, where the font is wider
     // than the layout's: once, as the window first shows.
     void encajar();

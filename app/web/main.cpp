@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-// The page's program. main() builds the window and queues its load; the
-// program then lives on in the page, answering its events, until the page goes.
+// The page's program. main() queues the load: the prayer first, then the
+// window, built only once the prayer is accepted (the box shows sooner for it,
+// and a refused prayer never shows the window). The program then lives on in
+// the page, answering its events, until the page goes.
 int main() {
     using namespace auguron;
     using emscripten::val;
@@ -23,8 +25,13 @@ int main() {
             ? new GeneradorReloj(reloj)
             : new GeneradorReloj(reloj, std::strtoull(semilla.as<std::string>().c_str(), nullptr, 10));
     auto* velmo = new Velmo(*plataforma, *azar);
-    auto* pagina = new web::PaginaVelmo(*plataforma, *velmo);
-    pagina->cargar();
+    web::encolar([plataforma, velmo] {
+        if (!velmo->Form_Load()) {
+            web::terminar();
+            return;
+        }
+        (new web::PaginaVelmo(*plataforma, *velmo))->mostrar();
+    });
     // Opens offline after the first visit: the service worker keeps the files.
     const val navegador = val::global("navigator");
     if (!navegador["serviceWorker"].isUndefined()) {

@@ -2,37 +2,37 @@
 
 namespace auguron::web {
 
-Caja::Caja(const val& padre, const disposicion::Control& control, val etiqueta)
-    : m_marco(crear(padre, "div", "caja control"))
-    , m_vista(val::undefined())
-    , m_entrada(val::undefined()) {
+void Caja::html(Html& h, const disposicion::Control& control, std::string_view etiqueta) {
     const std::string nombre(control.nombre);
-    atributo(m_marco, "id", nombre);
-    atributo(m_marco, "data-nombre", nombre);
-    ubicar(m_marco, control.r);
-
-    m_vista = crear(m_marco, "div", "vista");
-    atributo(m_vista, "id", nombre + "-texto");
-    atributo(m_vista, "aria-hidden", "true");
-
-    m_entrada = crear(m_marco, "input", "entrada");
-    atributo(m_entrada, "id", nombre + "-entrada");
-    atributo(m_entrada, "type", "text");
+    h.abrir(
+        "div",
+        {{"class", "caja control"}, {"id", nombre}, {"data-nombre", nombre}, {"style", lugar(control.r)}});
+    h.elemento("div", {{"class", "vista"}, {"id", nombre + "-texto"}, {"aria-hidden", "true"}}, "");
     // Nothing may put text into it but the player's keys, one by one.
-    for (const char* a : {"autocomplete", "autocorrect", "autocapitalize"}) {
-        atributo(m_entrada, a, "off");
-    }
-    atributo(m_entrada, "spellcheck", "false");
-    atributo(m_entrada, "aria-describedby", nombre + "-texto");
-    atributo(m_entrada, "title", control.ayuda);
-    atributo(m_entrada, "aria-labelledby", etiqueta["id"].as<std::string>());
+    h.vacio("input", {{"class", "entrada"},
+                      {"id", nombre + "-entrada"},
+                      {"type", "text"},
+                      {"autocomplete", "off"},
+                      {"autocorrect", "off"},
+                      {"autocapitalize", "off"},
+                      {"spellcheck", "false"},
+                      {"aria-labelledby", etiqueta},
+                      {"aria-describedby", nombre + "-texto"},
+                      {"title", control.ayuda}});
+    h.cerrar("div");
 }
+
+Caja::Caja(const disposicion::Control& control)
+    : m_marco(porId(control.nombre))
+    , m_vista(porId(std::string(control.nombre) + "-texto"))
+    , m_entrada(porId(std::string(control.nombre) + "-entrada")) {}
 
 void Caja::fijar(std::string windows1252) {
     m_texto = std::move(windows1252);
     web::texto(m_vista, utf8(m_texto));
-    // As in a one-line box, the end of a long text stays in sight.
-    m_vista.set("scrollLeft", m_vista["scrollWidth"]);
+    // As in a one-line box, the end of a long text stays in sight. (Reading
+    // the width lays the page out: not for an empty box.)
+    m_vista.set("scrollLeft", m_texto.empty() ? val(0) : m_vista["scrollWidth"]);
 }
 
 void Caja::habilitar(bool si) {
@@ -45,14 +45,14 @@ void Caja::fondoSistema(bool si) {
     m_marco["classList"].call<void>("toggle", std::string("gris"), !si);
 }
 
-void Caja::encajar(const std::string& muestra) {
-    estrechar(m_vista, estrechamiento(m_vista, {muestra}));
-}
-
 void Caja::enfocar() {
     if (m_habilitada) {
         m_entrada.call<void>("focus");
     }
+}
+
+void Caja::encajar(const std::string& muestra) {
+    estrechar(m_vista, estrechamiento(m_vista, {muestra}));
 }
 
 } // namespace auguron::web

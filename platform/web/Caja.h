@@ -15,8 +15,10 @@ namespace auguron::web {
 
 class Caja {
 public:
-    // Named by `etiqueta`, the label in front of it.
-    Caja(const val& padre, const disposicion::Control& control, val etiqueta);
+    // The box's markup; `etiqueta` is the id of the label that names it.
+    static void html(Html& h, const disposicion::Control& control, std::string_view etiqueta);
+    // The box as `html` wrote it, now in the page.
+    explicit Caja(const disposicion::Control& control);
 
     // Where the keys and the text arrive.
     const val& entrada() const { return m_entrada; }

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <vector>
 
 namespace auguron::web {
 
@@ -32,6 +31,18 @@ void alEvento(int oyente, val evento) {
     }
 }
 
+const char* clasesDe(const disposicion::Etiqueta& e) {
+    using disposicion::Alineacion;
+    static std::string clases;
+    clases = "etiqueta control";
+    clases += e.trazo & disposicion::Negrita ? " negrita" : "";
+    clases += e.trazo & disposicion::Subrayada ? " subrayada" : "";
+    clases += e.alineacion == Alineacion::Centro    ? " centro"
+              : e.alineacion == Alineacion::Derecha ? " derecha"
+                                                    : "";
+    return clases.c_str();
+}
+
 } // namespace
 
 val documento() {
@@ -42,29 +53,12 @@ val porId(std::string_view id) {
     return documento().call<val>("getElementById", std::string(id));
 }
 
-val crear(const val& padre, const char* etiqueta, const char* clase) {
-    val el = documento().call<val>("createElement", std::string(etiqueta));
-    if (clase != nullptr) {
-        el.set("className", std::string(clase));
-    }
-    padre.call<void>("appendChild", el);
-    return el;
+val porNombre(const val& ventana, std::string_view nombre) {
+    return ventana.call<val>("querySelector", "[data-nombre=\"" + std::string(nombre) + "\"]");
 }
 
 void atributo(val el, const char* nombre, std::string_view valor) {
     el.call<void>("setAttribute", std::string(nombre), std::string(valor));
-}
-
-void ubicar(val el, const disposicion::Rect& r) {
-    using disposicion::px;
-    val estilo = el["style"];
-    const auto poner = [&](const char* variable, int pixeles) {
-        estilo.call<void>("setProperty", std::string(variable), std::to_string(pixeles) + "px");
-    };
-    poner("--x", px(r.x));
-    poner("--y", px(r.y));
-    poner("--ancho", px(r.ancho));
-    poner("--alto", px(r.alto));
 }
 
 void texto(val el, std::string_view t) {
@@ -75,6 +69,93 @@ std::string utf8(std::string_view windows1252) {
     return ansi::aUtf8(windows1252);
 }
 
+Html& Html::texto(std::string_view t) {
+    for (const char c : t) {
+        switch (c) {
+        case '&':
+            m_html += "&amp;";
+            break;
+        case '<':
+            m_html += "&lt;";
+            break;
+        case '>':
+            m_html += "&gt;";
+            break;
+        case '"':
+            m_html += "&quot;";
+            break;
+        default:
+            m_html += c;
+        }
+    }
+    return *this;
+}
+
+void Html::atributos(Atributos lista) {
+    for (const auto& [nombre, valor] : lista) {
+        if (!valor.empty()) {
+            m_html += ' ';
+            m_html += nombre;
+            m_html += "=\"";
+            texto(valor);
+            m_html += '"';
+        }
+    }
+}
+
+Html& Html::abrir(const char* etiqueta, Atributos lista) {
+    m_html += '<';
+    m_html += etiqueta;
+    atributos(lista);
+    m_html += '>';
+    return *this;
+}
+
+Html& Html::cerrar(const char* etiqueta) {
+    m_html += "</";
+    m_html += etiqueta;
+    m_html += '>';
+    return *this;
+}
+
+Html& Html::elemento(const char* etiqueta, Atributos lista, std::string_view t) {
+    return abrir(etiqueta, lista).texto(t).cerrar(etiqueta);
+}
+
+Html& Html::vacio(const char* etiqueta, Atributos lista) {
+    return abrir(etiqueta, lista);
+}
+
+Html& Html::rotulo(std::string_view caption) {
+    const std::size_t y = caption.find('&');
+    if (y == std::string_view::npos || y + 1 >= caption.size()) {
+        return texto(caption);
+    }
+    return texto(caption.substr(0, y))
+        .elemento("u", {}, caption.substr(y + 1, 1))
+        .texto(caption.substr(y + 2));
+}
+
+Html& Html::agregar(const Html& otro) {
+    m_html += otro.m_html;
+    return *this;
+}
+
+void Html::poner(const val& padre) const {
+    padre.call<void>("insertAdjacentHTML", std::string("beforeend"), m_html);
+}
+
+std::string lugar(const disposicion::Rect& r) {
+    using disposicion::px;
+    return "--x:" + std::to_string(px(r.x)) + "px;--y:" + std::to_string(px(r.y)) +
+           "px;--ancho:" + std::to_string(px(r.ancho)) + "px;--alto:" + std::to_string(px(r.alto)) + "px";
+}
+
+std::string colorCss(disposicion::Color c) {
+    const disposicion::Rgb v = disposicion::rgb(c);
+    return "rgb(" + std::to_string(v.r) + "," + std::to_string(v.g) + "," + std::to_string(v.b) + ")";
+}
+
 char teclaDeAcceso(std::string_view caption) {
     const std::size_t y = caption.find('&');
     if (y == std::string_view::npos || y + 1 >= caption.size()) {
@@ -83,59 +164,45 @@ char teclaDeAcceso(std::string_view caption) {
     return static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(caption[y + 1])));
 }
 
-void rotular(val el, std::string_view caption) {
-    const std::size_t y = caption.find('&');
-    if (y == std::string_view::npos || y + 1 >= caption.size()) {
-        texto(el, caption);
-        return;
+std::string atajoDeAcceso(std::string_view caption) {
+    const char letra = teclaDeAcceso(caption);
+    return letra == 0 ? std::string() : std::string("Alt+") + letra;
+}
+
+void etiqueta(Html& h, const disposicion::Etiqueta& e, std::string_view id) {
+    const std::string estilo = lugar(e.r) + ";--color:" + colorCss(e.color);
+    if (id.empty()) {
+        h.elemento("div", {{"class", clasesDe(e)}, {"data-nombre", e.nombre}, {"style", estilo}}, e.texto);
+    } else {
+        h.elemento("div", {{"class", clasesDe(e)}, {"data-nombre", e.nombre}, {"id", id}, {"style", estilo}},
+                   e.texto);
     }
-    texto(el, caption.substr(0, y));
-    texto(crear(el, "u"), caption.substr(y + 1, 1));
-    el.call<void>("append", std::string(caption.substr(y + 2)));
-    atributo(el, "aria-keyshortcuts", std::string("Alt+") + teclaDeAcceso(caption));
 }
 
-std::string colorCss(disposicion::Color c) {
-    const disposicion::Rgb v = disposicion::rgb(c);
-    return "rgb(" + std::to_string(v.r) + "," + std::to_string(v.g) + "," + std::to_string(v.b) + ")";
+void boton(Html& h, const disposicion::Control& c, std::string_view id) {
+    const std::string estilo = lugar(c.r);
+    const std::string atajo = atajoDeAcceso(c.texto);
+    h.abrir("button", {{"type", "button"},
+                       {"class", "boton control"},
+                       {"data-nombre", c.nombre},
+                       {"id", id.empty() ? std::string_view() : id},
+                       {"style", estilo},
+                       {"aria-keyshortcuts", atajo}});
+    h.rotulo(c.texto).cerrar("button");
 }
 
-val etiqueta(const val& padre, const disposicion::Etiqueta& e) {
-    using disposicion::Alineacion;
-    std::string clase = "etiqueta control";
-    clase += e.trazo & disposicion::Negrita ? " negrita" : "";
-    clase += e.trazo & disposicion::Subrayada ? " subrayada" : "";
-    clase += e.alineacion == Alineacion::Centro    ? " centro"
-             : e.alineacion == Alineacion::Derecha ? " derecha"
-                                                   : "";
-    val el = crear(padre, "div", clase.c_str());
-    atributo(el, "data-nombre", e.nombre);
-    ubicar(el, e.r);
-    el["style"].call<void>("setProperty", std::string("--color"), colorCss(e.color));
-    texto(el, e.texto);
-    return el;
-}
-
-val boton(const val& padre, const disposicion::Control& c) {
-    val b = crear(padre, "button", "boton control");
-    atributo(b, "type", "button");
-    atributo(b, "data-nombre", c.nombre);
-    ubicar(b, c.r);
-    rotular(b, c.texto);
-    return b;
-}
-
-val cajaCorreo(const val& padre, const char* nombre, const disposicion::Rect& r, std::string_view correo) {
-    val c = crear(padre, "input", "correo control");
-    atributo(c, "data-nombre", nombre);
-    atributo(c, "readonly", "");
-    atributo(c, "value", correo);
-    atributo(c, "aria-label", correo); // a screen reader names the box by its address
-    atributo(c, "title",
-             std::string(disposicion::contacto::kAsuntoAntes) + kVersion +
-                 std::string(disposicion::contacto::kAsuntoDespues));
-    ubicar(c, r);
-    return c;
+void cajaCorreo(Html& h, const char* nombre, const disposicion::Rect& r, std::string_view correo) {
+    const std::string estilo = lugar(r);
+    const std::string ayuda = std::string(disposicion::contacto::kAsuntoAntes) + kVersion +
+                              std::string(disposicion::contacto::kAsuntoDespues);
+    // A screen reader names the box by its address.
+    h.vacio("input", {{"class", "correo control"},
+                      {"data-nombre", nombre},
+                      {"readonly", "readonly"},
+                      {"value", correo},
+                      {"aria-label", correo},
+                      {"title", ayuda},
+                      {"style", estilo}});
 }
 
 double estrechamiento(const val& el, const std::vector<std::string>& textos) {
@@ -150,7 +217,8 @@ double estrechamiento(const val& el, const std::vector<std::string>& textos) {
     if (textos.empty()) {
         mayor = ancho(el);
     } else {
-        val prueba = crear(el, "span");
+        val prueba = documento().call<val>("createElement", std::string("span"));
+        el.call<void>("appendChild", prueba);
         for (const std::string& t : textos) {
             texto(prueba, t);
             mayor = std::max(mayor, ancho(prueba));
@@ -161,8 +229,12 @@ double estrechamiento(const val& el, const std::vector<std::string>& textos) {
 }
 
 void estrechar(val el, double factor) {
-    if (factor < 1.0) {
-        el["style"].call<void>("setProperty", std::string("--estrechar"), std::to_string(factor));
+    // In thousandths, written without printf's floating point (a big piece of
+    // the page's download for one number).
+    const int milesimas = static_cast<int>(factor * 1000);
+    if (milesimas < 1000) {
+        const std::string cifras = std::to_string(1000 + milesimas);
+        el["style"].call<void>("setProperty", std::string("--estrechar"), "0." + cifras.substr(1));
     }
 }
 

@@ -18,40 +18,33 @@ int g_frente = 10; // the z-index of the window in front
 } // namespace
 
 Ventana::Ventana(std::string_view id, std::string_view titulo, int anchoTwips, int altoTwips,
-                 disposicion::Color fondo, bool principal)
+                 disposicion::Color fondo, bool principal, const Html& contenido, const Html& menus)
     : m_marco(val::undefined())
     , m_cliente(val::undefined())
     , m_focoPrevio(val::null()) {
     using disposicion::px;
-    m_marco = crear(porId("escritorio"), principal ? "main" : "section",
-                    principal ? "ventana principal" : "ventana");
-    atributo(m_marco, "id", id);
-    atributo(m_marco, "hidden", "");
     const std::string idTitulo = std::string(id) + "-titulo";
-    atributo(m_marco, "aria-labelledby", idTitulo);
-    if (!principal) {
-        atributo(m_marco, "role", "dialog");
-        atributo(m_marco, "aria-modal", "false");
-    }
-
-    val barra = crear(m_marco, "header", "barra");
-    val icono = crear(barra, "img", "icono");
-    atributo(icono, "src", "iconos/auguron-16.png");
-    atributo(icono, "alt", "");
-    val rotulo = crear(barra, principal ? "h1" : "h2", "titulo");
-    atributo(rotulo, "id", idTitulo);
-    texto(rotulo, titulo);
-    val cerrarBoton = crear(barra, "button", "cerrar");
-    atributo(cerrarBoton, "type", "button");
-    atributo(cerrarBoton, "aria-label", "Cerrar");
-    atributo(cerrarBoton, "title", "Cerrar");
-    texto(cerrarBoton, "×");
-
-    m_cliente = crear(m_marco, "div", "cliente");
-    m_cliente["style"].call<void>("setProperty", std::string("--ancho"),
-                                  std::to_string(px(anchoTwips)) + "px");
-    m_cliente["style"].call<void>("setProperty", std::string("--alto"), std::to_string(px(altoTwips)) + "px");
-    m_cliente["style"].call<void>("setProperty", std::string("--fondo"), colorCss(fondo));
+    const char* marco = principal ? "main" : "section";
+    Html h;
+    h.abrir(marco, {{"class", principal ? "ventana principal" : "ventana"},
+                    {"id", id},
+                    {"hidden", "hidden"},
+                    {"aria-labelledby", idTitulo},
+                    {"role", principal ? "" : "dialog"},
+                    {"aria-modal", principal ? "" : "false"}});
+    h.abrir("header", {{"class", "barra"}});
+    h.vacio("img", {{"class", "icono"}, {"src", "iconos/auguron-16.png"}, {"role", "presentation"}});
+    h.elemento(principal ? "h1" : "h2", {{"class", "titulo"}, {"id", idTitulo}}, titulo);
+    h.elemento("button",
+               {{"type", "button"}, {"class", "cerrar"}, {"aria-label", "Cerrar"}, {"title", "Cerrar"}}, "×");
+    h.cerrar("header").agregar(menus);
+    const std::string estilo = "--ancho:" + std::to_string(px(anchoTwips)) +
+                               "px;--alto:" + std::to_string(px(altoTwips)) + "px;--fondo:" + colorCss(fondo);
+    h.abrir("div", {{"class", "cliente"}, {"style", estilo}}).agregar(contenido).cerrar("div").cerrar(marco);
+    h.poner(porId("escritorio"));
+    m_marco = porId(id);
+    m_cliente = m_marco.call<val>("querySelector", std::string(".cliente"));
+    const val cerrarBoton = m_marco.call<val>("querySelector", std::string(".cerrar"));
 
     alPedirCierre = [this] { cerrar(); };
     escuchar(cerrarBoton, "click", [this](const val&) { alPedirCierre(); });
@@ -147,8 +140,10 @@ void Ventana::mover(const val& e) {
         return;
     }
     val estilo = m_marco["style"];
-    estilo.set("left", std::to_string(e["clientX"].as<double>() - m_arrastre.dx) + "px");
-    estilo.set("top", std::to_string(std::max(0.0, e["clientY"].as<double>() - m_arrastre.dy)) + "px");
+    estilo.set("left", std::to_string(static_cast<int>(e["clientX"].as<double>() - m_arrastre.dx)) + "px");
+    estilo.set("top",
+               std::to_string(static_cast<int>(std::max(0.0, e["clientY"].as<double>() - m_arrastre.dy))) +
+                   "px");
 }
 
 void cerrarTodas() {

@@ -17,8 +17,10 @@ namespace auguron::web {
 
 class Ventana {
 public:
+    // `contenido` goes into the client area; `menus`, where there are any,
+    // between it and the title bar.
     Ventana(std::string_view id, std::string_view titulo, int anchoTwips, int altoTwips,
-            disposicion::Color fondo, bool principal);
+            disposicion::Color fondo, bool principal, const Html& contenido, const Html& menus = {});
     ~Ventana();
     Ventana(const Ventana&) = delete;
     Ventana& operator=(const Ventana&) = delete;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace auguron::web {
 
@@ -50,30 +51,6 @@ void PlataformaWeb::asociarVentana(Ventana& principal) {
 
 Boton PlataformaWeb::mensaje(std::string_view texto, std::string_view titulo, Botones botones) {
     const val anterior = documento()["activeElement"];
-    val caja = crear(documento()["body"], "dialog", "mensaje");
-    atributo(caja, "aria-labelledby", "mensaje-titulo");
-    atributo(caja, "aria-describedby", "mensaje-texto");
-    val barra = crear(caja, "header", "barra");
-    val icono = crear(barra, "img", "icono");
-    atributo(icono, "src", "iconos/auguron-16.png");
-    atributo(icono, "alt", "");
-    val rotulo = crear(barra, "span", "titulo");
-    atributo(rotulo, "id", "mensaje-titulo");
-    web::texto(rotulo, utf8(titulo));
-
-    // One paragraph a line: character 13 breaks them.
-    val cuerpo = crear(caja, "div", "cuerpo");
-    atributo(cuerpo, "id", "mensaje-texto");
-    std::string_view resto = texto;
-    for (;;) {
-        const std::size_t fin = resto.find('\r');
-        web::texto(crear(cuerpo, "p"), utf8(resto.substr(0, fin)));
-        if (fin == std::string_view::npos) {
-            break;
-        }
-        resto.remove_prefix(fin + 1);
-    }
-
     std::vector<BotonCaja> lista;
     int alCancelar = -1; // a Yes/No box cannot be dismissed without choosing
     switch (botones) {
@@ -89,15 +66,37 @@ Boton PlataformaWeb::mensaje(std::string_view texto, std::string_view titulo, Bo
         lista = {{"Sí", Boton::Si}, {"No", Boton::No}};
         break;
     }
-    val fila = crear(caja, "div", "botones");
-    for (const BotonCaja& b : lista) {
-        val boton = crear(fila, "button");
-        atributo(boton, "type", "button");
-        atributo(boton, "data-boton", std::to_string(static_cast<int>(b.boton)));
-        web::texto(boton, b.texto);
+
+    Html h;
+    h.abrir("dialog", {{"class", "mensaje"},
+                       {"id", "mensaje"},
+                       {"aria-labelledby", "mensaje-titulo"},
+                       {"aria-describedby", "mensaje-texto"}});
+    h.abrir("header", {{"class", "barra"}});
+    h.vacio("img", {{"class", "icono"}, {"src", "iconos/auguron-16.png"}, {"role", "presentation"}});
+    h.elemento("span", {{"class", "titulo"}, {"id", "mensaje-titulo"}}, utf8(titulo)).cerrar("header");
+    // One paragraph a line: character 13 breaks them.
+    h.abrir("div", {{"class", "cuerpo"}, {"id", "mensaje-texto"}});
+    for (std::string_view resto = texto;;) {
+        const std::size_t fin = resto.find('\r');
+        h.elemento("p", {}, utf8(resto.substr(0, fin)));
+        if (fin == std::string_view::npos) {
+            break;
+        }
+        resto.remove_prefix(fin + 1);
     }
-    // The first button is the default: it has the focus as the box opens.
-    atributo(fila["firstChild"], "autofocus", "");
+    h.cerrar("div").abrir("div", {{"class", "botones"}});
+    for (const BotonCaja& b : lista) {
+        // The first button is the default: it has the focus as the box opens.
+        h.elemento("button",
+                   {{"type", "button"},
+                    {"data-boton", std::to_string(static_cast<int>(b.boton))},
+                    {"autofocus", &b == &lista.front() ? "autofocus" : ""}},
+                   b.texto);
+    }
+    h.cerrar("div").cerrar("dialog");
+    h.poner(documento()["body"]);
+    val caja = porId("mensaje");
 
     m_mensajeAbierto = true;
     caja.call<void>("showModal");
@@ -119,7 +118,8 @@ void PlataformaWeb::fijarTexto(Control c, std::string_view texto) {
     }
     const val& el = m_elementos[indice(c)];
     if (c == Control::cmdNuevaPregunta) {
-        rotular(el, utf8(texto));
+        web::texto(el, "");
+        Html().rotulo(utf8(texto)).poner(el);
         return;
     }
     web::texto(rotuloDe(el), utf8(texto));
@@ -174,15 +174,36 @@ void PlataformaWeb::fondoSistema(Control c, bool sistema) {
     }
 }
 
+PlataformaWeb* PlataformaWeb::s_plataforma = nullptr;
+
+PlataformaWeb::PlataformaWeb() {
+    s_plataforma = this;
+}
+
 void PlataformaWeb::programar(Reloj& r) {
     // Each tick is aimed at the start plus a whole number of periods, so that
-    // late ticks do not add up: the 43rd of a suspense comes on time.
+    // late ticks do not add up: the 43rd of a suspense comes on time. Ticks
+    // missed altogether (a tab in the background, a computer asleep) are
+    // skipped, not fired in a burst.
+    const double ahora = emscripten_get_now();
+    const auto transcurridos = static_cast<long>(std::floor((ahora - r.inicio) / r.periodo));
+    r.tics = std::max(r.tics, transcurridos);
     const double objetivo = r.inicio + static_cast<double>(r.tics + 1) * r.periodo;
-    r.id = emscripten_set_timeout(&PlataformaWeb::vencer, std::max(0.0, objetivo - emscripten_get_now()), &r);
+    // The tick carries its timer and the generation it was set for: a tick
+    // of a period since stopped or restarted (one the browser failed to
+    // cancel) is then known as stale and does nothing.
+    ++r.generacion;
+    const auto indice = static_cast<std::uintptr_t>(&r - s_plataforma->m_relojes.data());
+    r.id = emscripten_set_timeout(&PlataformaWeb::vencer, std::max(0.0, objetivo - ahora),
+                                  reinterpret_cast<void*>(indice | (r.generacion << 2)));
 }
 
 void PlataformaWeb::vencer(void* dato) {
-    Reloj& r = *static_cast<Reloj*>(dato);
+    const auto codigo = reinterpret_cast<std::uintptr_t>(dato);
+    Reloj& r = s_plataforma->m_relojes[codigo & 3];
+    if (r.periodo == 0 || (codigo >> 2) != (r.generacion & (UINTPTR_MAX >> 2))) {
+        return;
+    }
     ++r.tics;
     programar(r); // before the handler, which may stop it or start a new period
     if (r.tic) {
@@ -196,6 +217,7 @@ void PlataformaWeb::temporizador(Temporizador t, int ms) {
         emscripten_clear_timeout(r.id);
         r.id = 0;
     }
+    ++r.generacion;
     r.periodo = std::max(ms, 0);
     if (r.periodo > 0) {
         r.inicio = emscripten_get_now();

@@ -11,6 +11,7 @@
 #include "platform/web/Escritorio.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -18,7 +19,7 @@ namespace auguron::web {
 
 class PlataformaWeb : public Plataforma {
 public:
-    PlataformaWeb() = default;
+    PlataformaWeb();
     PlataformaWeb(const PlataformaWeb&) = delete;
     PlataformaWeb& operator=(const PlataformaWeb&) = delete;
 
@@ -57,7 +58,8 @@ private:
         long id = 0;       // the browser's timeout, 0 when stopped
         double inicio = 0; // when the period started, in ms of the page's clock
         int periodo = 0;
-        long tics = 0; // ticks since then
+        long tics = 0;                 // ticks since then
+        std::uintptr_t generacion = 0; // of the tick set last
     };
     static void vencer(void* reloj);
     static void programar(Reloj& r);
@@ -66,6 +68,7 @@ private:
     std::vector<val> m_elementos = std::vector<val>(kControles, val::undefined());
     std::array<Caja*, kControles> m_cajas{};
     std::array<Reloj, 3> m_relojes;
+    static PlataformaWeb* s_plataforma; // the page's one platform, for the ticks
     Ventana* m_principal = nullptr;
     bool m_mensajeAbierto = false;
 };

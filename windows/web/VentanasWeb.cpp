@@ -81,30 +81,28 @@ std::string navegador() {
 void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(bool conAceptar)> alCerrar) {
     namespace e = d::estadisticas;
     mostrarUna(g_estadisticas, [&] {
-        auto v = std::make_unique<Ventana>("frmEstadisticas", e::kTitulo, e::kAncho, e::kAlto, d::Color::Gris,
-                                           false);
-        const val& c = v->cliente();
-        const val aceptar = boton(c, e::cmdAceptar);
-
         using textos::RotuloFrecuentes, textos::RotuloMalFormuladas, textos::RotuloOtras, textos::RotuloTotal,
             textos::RotuloTruco;
         const std::array<std::string_view, 5> rotulos{RotuloTruco, RotuloFrecuentes, RotuloMalFormuladas,
                                                       RotuloOtras, RotuloTotal};
         const std::array<int, 5> numeros{cuentas.truco, cuentas.frecuentes, cuentas.malFormuladas,
                                          cuentas.otras, cuentas.total()};
+        Html h;
+        boton(h, e::cmdAceptar);
         for (std::size_t i = 0; i < e::kFilas.size(); ++i) {
             const e::Fila& f = e::kFilas[i];
             const std::string rotulo = utf8(fncDecodificar(rotulos[i]));
-            etiqueta(c, {f.rotulo, rotulo, {e::kXRotulo, f.y, f.anchoRotulo, e::kAltoFila}});
+            etiqueta(h, {f.rotulo, rotulo, {e::kXRotulo, f.y, f.anchoRotulo, e::kAltoFila}});
             const std::string numero = formatearCuenta(numeros[i]);
-            etiqueta(c, {f.cuenta,
+            etiqueta(h, {f.cuenta,
                          numero,
                          {e::kXCuenta, f.y, e::kAnchoCuenta, e::kAltoFila},
                          d::Normal,
                          d::Alineacion::Derecha});
         }
-        val linea = crear(c, "hr", "linea control");
-        ubicar(linea, e::kLinea);
+        h.vacio("hr", {{"class", "linea control"}, {"style", lugar(e::kLinea)}});
+        auto v = std::make_unique<Ventana>("frmEstadisticas", e::kTitulo, e::kAncho, e::kAlto, d::Color::Gris,
+                                           false, h);
 
         Ventana* w = v.get();
         auto conAceptar = std::make_shared<bool>(false);
@@ -112,7 +110,8 @@ void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(boo
             *conAceptar = true;
             w->cerrar();
         };
-        w->escuchar(aceptar, "click", [aceptarYCerrar](const val&) { aceptarYCerrar(); });
+        w->escuchar(porNombre(w->cliente(), e::cmdAceptar.nombre), "click",
+                    [aceptarYCerrar](const val&) { aceptarYCerrar(); });
         w->alEscape = aceptarYCerrar; // as in any dialog
         w->alCerrar = [alCerrar, conAceptar] { alCerrar(*conAceptar); };
         return v;
@@ -122,46 +121,45 @@ void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(boo
 void mostrarTemas() {
     namespace t = d::temas;
     mostrarUna(g_temas, [] {
-        auto v =
-            std::make_unique<Ventana>("frmTemas", t::kTitulo, t::kAncho, t::kAlto, d::Color::Blanco, false);
+        Html h;
         for (const d::Etiqueta& e : t::kEtiquetas) {
-            etiqueta(v->cliente(), e);
+            etiqueta(h, e);
         }
-        cajaCorreo(v->cliente(), "txtMail1", t::kCorreo1, d::contacto::kCorreoDisenador);
-        cajaCorreo(v->cliente(), "txtMail2", t::kCorreo2, d::contacto::kCorreoContacto);
-        return v;
+        cajaCorreo(h, "txtMail1", t::kCorreo1, d::contacto::kCorreoDisenador);
+        cajaCorreo(h, "txtMail2", t::kCorreo2, d::contacto::kCorreoContacto);
+        return std::make_unique<Ventana>("frmTemas", t::kTitulo, t::kAncho, t::kAlto, d::Color::Blanco, false,
+                                         h);
     });
 }
 
 void mostrarAcerca() {
     namespace a = d::acerca;
     mostrarUna(g_acerca, [] {
-        auto v =
-            std::make_unique<Ventana>("frmAcerca", a::kTitulo, a::kAncho, a::kAlto, d::Color::Gris, false);
-        const val& c = v->cliente();
-        const val cerrar = boton(c, a::cmdAceptar);
-        val logo = crear(c, "img", "control logo");
-        atributo(logo, "data-nombre", "Picture1");
-        atributo(logo, "src", "logo.jpg");
-        atributo(logo, "alt", "Logo de Auguron");
-        ubicar(logo, a::kPicture1);
+        Html h;
+        boton(h, a::cmdAceptar);
+        h.vacio("img", {{"class", "control logo"},
+                        {"data-nombre", "Picture1"},
+                        {"src", "logo.jpg"},
+                        {"alt", "Logo de Auguron"},
+                        {"style", lugar(a::kPicture1)}});
         const std::string version =
             std::string(a::kVersionAntes) + kVersion + std::string(a::kVersionPara) + navegador();
-        etiqueta(c, {"Label1", version, a::kLabel1, d::Negrita, d::Alineacion::Centro});
+        etiqueta(h, {"Label1", version, a::kLabel1, d::Negrita, d::Alineacion::Centro});
         for (const d::Etiqueta& e : a::kEtiquetas) {
-            etiqueta(c, e);
+            etiqueta(h, e);
         }
-        val marco = crear(c, "div", "marco control");
-        atributo(marco, "id", "Frame1");
-        ubicar(marco, a::kFrame1);
+        h.abrir("div", {{"class", "marco control"}, {"data-nombre", "Frame1"}, {"style", lugar(a::kFrame1)}});
         for (const d::Etiqueta& e : a::kEnMarco) {
-            etiqueta(marco, e);
+            etiqueta(h, e);
         }
-        cajaCorreo(marco, "txtMail1", a::kCorreo1, d::contacto::kCorreoDisenador);
-        cajaCorreo(marco, "txtMail2", a::kCorreo2, d::contacto::kCorreoContacto);
-        etiqueta(c, a::kLabel8);
+        cajaCorreo(h, "txtMail1", a::kCorreo1, d::contacto::kCorreoDisenador);
+        cajaCorreo(h, "txtMail2", a::kCorreo2, d::contacto::kCorreoContacto);
+        h.cerrar("div");
+        etiqueta(h, a::kLabel8);
+        auto v =
+            std::make_unique<Ventana>("frmAcerca", a::kTitulo, a::kAncho, a::kAlto, d::Color::Gris, false, h);
         Ventana* w = v.get();
-        w->escuchar(cerrar, "click", [w](const val&) { w->cerrar(); });
+        w->escuchar(porNombre(w->cliente(), a::cmdAceptar.nombre), "click", [w](const val&) { w->cerrar(); });
         return v;
     });
 }
