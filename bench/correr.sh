@@ -4,13 +4,14 @@
 # time, peak memory, callgrind instructions), offscreen and under Xvfb; answer
 # latency against the reference's bare key and against the reference doing the
 # same work (wall time, and instructions under callgrind); suspense timing and
-# the logic alone; then prints the summary table. The targets are those of
+# the logic alone; then prints the summary table; then the page against a
+# reference page (bench/web/medir.mjs). The targets are those of
 # bench/objetivos.h, which the programs include.
 #
 #   bash bench/correr.sh
 #
 # VECES_ARRANQUE, VECES_CALLGRIND, VECES_LATENCIA, VECES_LATENCIA_CALLGRIND and
-# VECES_SUSPENSO change the number of runs.
+# VECES_SUSPENSO change the number of runs; VECES_PAGINA, the page's loads.
 set -euo pipefail
 
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -141,3 +142,9 @@ awk -F'|' '{ printf "| %s | %s | %s | %s | %s | %s |\n", $2, $3, $4, $5, $6, $7 
 echo
 echo "Perfiles de callgrind del arranque: $b/callgrind.{auguron,referencia}.{offscreen,xcb}.out"
 echo "(callgrind_annotate --inclusive=yes ARCHIVO)"
+
+echo
+echo "== La página (Chromium, frente a una página de referencia sin WebAssembly)"
+(cd "$raiz" && CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)} \
+    cmake --workflow --preset web >/dev/null)
+node "$raiz/bench/web/medir.mjs" "$raiz/build/web/sitio" --veces "${VECES_PAGINA:-21}"

@@ -1,7 +1,8 @@
 # Builds each wrong-way include and checks that it fails for want of the header,
 # not for some other reason.
-#   cmake -DBUILD=<build dir> -P CapasHaciaAbajo.cmake
-foreach(par "auguron_capa_ventanas_app;app/frmVelmo.h" "auguron_capa_logica_qt;platform/qt/PlataformaQt.h")
+#   cmake -DBUILD=<build dir> "-DPARES=target=header;..." -P CapasHaciaAbajo.cmake
+foreach(par IN LISTS PARES)
+    string(REPLACE "=" ";" par "${par}")
     list(GET par 0 destino)
     list(GET par 1 cabecera)
     execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD} --target ${destino}

@@ -91,6 +91,9 @@ void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(boo
         boton(h, e::cmdAceptar);
         for (std::size_t i = 0; i < e::kFilas.size(); ++i) {
             const e::Fila& f = e::kFilas[i];
+            if (&f == &e::kFilas.back()) { // the rule that closes the sum
+                h.vacio("hr", {{"class", "linea control"}, {"style", lugar(e::kLinea)}});
+            }
             const std::string rotulo = utf8(fncDecodificar(rotulos[i]));
             etiqueta(h, {f.rotulo, rotulo, {e::kXRotulo, f.y, f.anchoRotulo, e::kAltoFila}});
             const std::string numero = formatearCuenta(numeros[i]);
@@ -100,7 +103,6 @@ void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(boo
                          d::Normal,
                          d::Alineacion::Derecha});
         }
-        h.vacio("hr", {{"class", "linea control"}, {"style", lugar(e::kLinea)}});
         auto v = std::make_unique<Ventana>("frmEstadisticas", e::kTitulo, e::kAncho, e::kAlto, d::Color::Gris,
                                            false, h);
 

@@ -1,0 +1,2 @@
+// Must not compile: the logic knows the platform by its interface alone.
+#include "platform/web/PlataformaWeb.h"
