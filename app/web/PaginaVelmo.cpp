@@ -97,6 +97,8 @@ Html PaginaVelmo::controles() {
 void PaginaVelmo::asociarControles() {
     m_txtPeticion = std::make_unique<Caja>(p::txtPeticion);
     m_txtPregunta = std::make_unique<Caja>(p::txtPregunta);
+    // A phone's Enter key asks the question.
+    atributo(m_txtPregunta->entrada(), "enterkeyhint", "send");
     porId(p::lblRespuesta.nombre)["classList"].call<void>("add", std::string("respuesta"));
     m_cmdNuevaPregunta = porId(p::cmdNuevaPregunta.nombre);
     m_cmdSalir = porId(p::cmdSalir.nombre);

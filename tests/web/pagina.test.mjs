@@ -108,7 +108,8 @@ test('la respuesta oculta, tecla a tecla: la caja sólo muestra la frase', async
     await p.waitForFunction(() => document.activeElement.id === 'txtPregunta-entrada');
     for (const visto of await vistos(p)) assert.ok(PETICION.startsWith(visto), `${teclas}: the box showed "${visto}"`);
     assert.equal(await texto(p, '#txtPeticion-texto'), PETICION);
-    await escribir(p, 'me irá bien en el examen?', demora);
+    // Enter asks the question as "?" does, and the box shows the "?".
+    await escribir(p, 'me irá bien en el examen' + (demora === 1 ? '\n' : '?'), demora);
     assert.equal(await respuesta(p), 'Velmo responde: ' + oculta);
     assert.equal(await texto(p, '#txtPregunta-texto'), 'Me irá bien en el examen?');
     // After the answer the focus rests on the hidden button, read as the answer, then on Nueva Pregunta.
@@ -169,6 +170,9 @@ test('estadísticas, el logo, la ayuda y «Acerca de», por teclado y menú', as
   }
   await p.keyboard.press('F4');
   await p.waitForFunction(() => document.getElementById('pctLogo').naturalWidth === 65);
+  await p.keyboard.press('F3');
+  assert.deepEqual((await responder(p, 'Oración', 'Cancelar')).lineas, ['Tomarse de manos y repetir al unísono:',
+    'Laudate omnes gentes laudate, Magnificat en secula', 'Et anima mea laudate, Magnificat en secula']);
   await p.keyboard.press('F1');
   await p.keyboard.press('F1'); // one window, brought to the front
   assert.equal(await p.locator('#frmTemas').count(), 1);
