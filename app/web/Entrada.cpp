@@ -51,12 +51,21 @@ Entrada::Entrada(Caja& caja, std::function<void(std::vector<int>)> alTeclear, st
     escuchar(entrada, "compositionupdate", [this](const val& e) { componer(e, false); });
     escuchar(entrada, "compositionend", [this](const val& e) { componer(e, true); });
     // The input itself never keeps a letter: what a composition left behind
-    // goes as soon as it is over.
-    escuchar(entrada, "input", [entrada](const val& e) mutable {
+    // goes as soon as it is over. It keeps one blank, the caret behind it, so
+    // that a phone's Backspace always has something to delete, and says so.
+    auto enBlanco = [entrada]() mutable {
+        entrada.set("value", std::string(1, ' '));
+        entrada.call<void>("setSelectionRange", 1, 1);
+    };
+    enBlanco();
+    escuchar(entrada, "input", [enBlanco](const val& e) mutable {
         if (!e["isComposing"].as<bool>()) {
-            entrada.set("value", std::string());
+            enBlanco();
         }
     });
+    for (const char* tipo : {"focus", "pointerup"}) {
+        escuchar(entrada, tipo, [enBlanco](const val&) mutable { enBlanco(); });
+    }
     // Nothing can be pasted, dropped or picked from a menu.
     for (const char* tipo : {"paste", "cut", "copy", "drop", "dragover", "contextmenu"}) {
         escuchar(entrada, tipo, [](const val& e) { e.call<void>("preventDefault"); });

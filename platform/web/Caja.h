@@ -1,7 +1,7 @@
 #pragma once
 
 // A one-line text box of the page. The player types into an input that is
-// there but not seen, kept empty, so that no browser ever paints a typed
+// there but not seen, holding no letter, so that no browser ever paints a typed
 // letter, composing text included; the box shows the text the program gives
 // it, drawn in an element of its own.
 

@@ -99,13 +99,17 @@ Boton PlataformaWeb::mensaje(std::string_view texto, std::string_view titulo, Bo
     val caja = porId("mensaje");
 
     m_mensajeAbierto = true;
+    m_focoPendiente.reset();
     caja.call<void>("showModal");
     const int respuesta = val::module_property("esperarBoton")(caja, alCancelar).await().as<int>();
     caja.call<void>("close");
     caja.call<void>("remove");
     m_mensajeAbierto = false;
-    // The focus goes back where it was, as after any dialog.
-    if (!anterior.isNull() && documento()["body"].call<bool>("contains", anterior)) {
+    // The focus goes back where it was, as after any dialog, or where it was
+    // moved to meanwhile.
+    if (m_focoPendiente) {
+        enfocar(*m_focoPendiente);
+    } else if (!anterior.isNull() && documento()["body"].call<bool>("contains", anterior)) {
         anterior.call<void>("focus");
     }
     return static_cast<Boton>(respuesta);
@@ -150,6 +154,12 @@ void PlataformaWeb::mostrar(Control c, bool si) {
 }
 
 void PlataformaWeb::enfocar(Control c) {
+    // Behind an open box nothing can take the focus: the main window takes it
+    // once the box closes, as a desktop window does.
+    if (m_mensajeAbierto) {
+        m_focoPendiente = c;
+        return;
+    }
     if (Caja* caja = m_cajas[indice(c)]) {
         caja->enfocar();
         return;

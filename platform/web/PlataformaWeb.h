@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace auguron::web {
@@ -71,6 +72,7 @@ private:
     static PlataformaWeb* s_plataforma; // the page's one platform, for the ticks
     Ventana* m_principal = nullptr;
     bool m_mensajeAbierto = false;
+    std::optional<Control> m_focoPendiente; // asked for while a box was open
 };
 
 } // namespace auguron::web

@@ -209,7 +209,7 @@ test('nada se pega, se suelta ni se elige de un menú en las cajas', async () =>
   });
   assert.equal(menu, true, 'the context menu is refused');
   assert.equal(await texto(p, '#txtPeticion-texto'), 'Vel');
-  assert.equal(await p.inputValue('#txtPeticion-entrada'), '');
+  assert.equal(await p.inputValue('#txtPeticion-entrada'), ' ', 'a blank, for a phone\'s Backspace to delete');
   for (const [a, v] of [['autocomplete', 'off'], ['autocorrect', 'off'], ['autocapitalize', 'off'], ['spellcheck', 'false']]) {
     assert.equal(await p.getAttribute('#txtPeticion-entrada', a), v);
   }
