@@ -22,6 +22,9 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 namespace auguron {
 
 using namespace estilo;
@@ -153,43 +156,47 @@ void frmVelmo::crearControles() {
 }
 
 void frmVelmo::crearMenus() {
-    const auto accion = [this](QMenu* menu, const char* nombre, const QString& texto,
-                               const QKeySequence& atajo, auto&& manejador) {
-        QAction* a = menu->addAction(texto);
-        a->setObjectName(QLatin1String(nombre));
-        a->setShortcut(atajo);
-        connect(a, &QAction::triggered, this, manejador);
-        return a;
+    // What each item does, by its name in the layout.
+    const std::pair<std::string_view, std::function<void()>> manejadores[] = {
+        {"mnuNuevaPregunta", [this] { m_velmo->mnuNuevaPregunta_Click(); }},
+        {"mnuLeerOracion", [this] { m_velmo->mnuLeerOracion_Click(); }},
+        {"mnuVerImagen", [this] { m_velmo->mnuVerImagen_Click(); }},
+        {"mnuSalir", [this] { m_velmo->mnuSalir_Click(); }},
+        {"mnuTemas", [this] { mostrarTemas(this); }},
+        {"mnuAcerca", [this] { mostrarAcerca(this); }},
     };
-
     // Alt+A and Alt+Y open the menus; the buttons keep Alt+N and Alt+S.
-    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
-    archivo->setObjectName(QStringLiteral("mnuArchivo"));
-    accion(archivo, "mnuNuevaPregunta", QStringLiteral("Nueva Pregunta"), QKeySequence(Qt::Key_F2),
-           [this] { m_velmo->mnuNuevaPregunta_Click(); });
-    accion(archivo, "mnuLeerOracion", QStringLiteral("Leer Oración"), QKeySequence(Qt::Key_F3),
-           [this] { m_velmo->mnuLeerOracion_Click(); });
-    // Its caption is the logic's from here on.
-    m_mnuVerImagen = accion(archivo, "mnuVerImagen", QString(), QKeySequence(Qt::Key_F4),
-                            [this] { m_velmo->mnuVerImagen_Click(); });
-    archivo->addSeparator()->setObjectName(QStringLiteral("mnuSeparador1"));
-    accion(archivo, "mnuSalir", QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_X),
-           [this] { m_velmo->mnuSalir_Click(); });
-
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
-    ayuda->setObjectName(QStringLiteral("mnuAyuda"));
-    accion(ayuda, "mnuTemas", QStringLiteral("Temas de Ayuda"), QKeySequence(Qt::Key_F1),
-           [this] { mostrarTemas(this); });
-    ayuda->addSeparator()->setObjectName(QStringLiteral("mnuSeparador2"));
-    accion(ayuda, "mnuAcerca", QStringLiteral("Acerca de Auguron"), QKeySequence(),
-           [this] { mostrarAcerca(this); });
+    for (const p::Menu& m : p::kMenus) {
+        QMenu* menu = menuBar()->addMenu(texto(m.texto));
+        menu->setObjectName(texto(m.nombre));
+        for (const p::Item& item : m.items) {
+            if (item.nombre.empty()) {
+                continue;
+            }
+            if (item.texto.empty()) {
+                menu->addSeparator()->setObjectName(texto(item.nombre));
+                continue;
+            }
+            QAction* a = menu->addAction(texto(item.texto));
+            a->setObjectName(texto(item.nombre));
+            a->setShortcut(QKeySequence(texto(item.atajo), QKeySequence::PortableText));
+            for (const auto& [nombre, manejador] : manejadores) {
+                if (nombre == item.nombre) {
+                    connect(a, &QAction::triggered, this, manejador);
+                }
+            }
+        }
+    }
+    // The logic changes its caption.
+    m_mnuVerImagen = findChild<QAction*>(QStringLiteral("mnuVerImagen"));
 
     // F10 opens the first menu, as desktop programs do.
+    QMenu* primero = findChild<QMenu*>(texto(p::kMenus[0].nombre));
     auto* barra = new QAction(this);
     barra->setShortcut(QKeySequence(Qt::Key_F10));
-    connect(barra, &QAction::triggered, this, [this, archivo] {
-        menuBar()->setActiveAction(archivo->menuAction());
-        archivo->setActiveAction(archivo->actions().value(0)); // ready for Enter, as Alt+A leaves it
+    connect(barra, &QAction::triggered, this, [this, primero] {
+        menuBar()->setActiveAction(primero->menuAction());
+        primero->setActiveAction(primero->actions().value(0)); // ready for Enter, as Alt+A leaves it
     });
     addAction(barra);
 }
