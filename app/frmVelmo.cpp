@@ -2,6 +2,7 @@
 
 #include "answer/Velmo.h"
 #include "app/CajaTexto.h"
+#include "platform/Disposicion.h"
 #include "platform/qt/Ansi1252.h"
 #include "platform/qt/Estilo.h"
 #include "platform/qt/PlataformaQt.h"
@@ -21,25 +22,28 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 namespace auguron {
 
 using namespace estilo;
+namespace p = disposicion::principal;
 
 namespace {
 
-CajaTexto* caja(QWidget* padre, const char* nombre, QRect geometria, const QString& ayuda) {
-    auto* c = new CajaTexto(padre);
-    c->setObjectName(QLatin1String(nombre));
-    c->setGeometry(geometria);
-    c->setFont(fuente(kPuntosPrincipal));
-    c->setToolTip(ayuda);
-    return c;
+CajaTexto* caja(QWidget* padre, const disposicion::Control& c) {
+    auto* t = new CajaTexto(padre);
+    t->setObjectName(texto(c.nombre));
+    t->setGeometry(geometria(c.r));
+    t->setFont(fuente(disposicion::kPuntosPrincipal));
+    t->setToolTip(texto(c.ayuda));
+    return t;
 }
 
-QLabel* etiquetaPrincipal(QWidget* padre, const char* nombre, const QString& texto, QRect geometria,
-                          const QColor& color) {
-    QLabel* l = etiqueta(padre, nombre, texto, geometria, Normal, Qt::AlignLeft, color);
-    l->setFont(fuente(kPuntosPrincipal));
+QLabel* etiquetaPrincipal(QWidget* padre, const disposicion::Etiqueta& e) {
+    QLabel* l = etiqueta(padre, e);
+    l->setFont(fuente(disposicion::kPuntosPrincipal));
     return l;
 }
 
@@ -62,7 +66,7 @@ frmVelmo::frmVelmo(std::unique_ptr<PlataformaQt> plataforma, std::unique_ptr<Fue
     // blue text): a dark desktop palette would leave light text on it.
     setPalette(QApplication::style()->standardPalette());
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Auguron - Sistema Interactivo de Vagulantes"));
+    setWindowTitle(texto(p::kTitulo));
     setWindowIcon(iconoPrograma());
 
     crearControles();
@@ -79,40 +83,28 @@ frmVelmo::~frmVelmo() = default;
 void frmVelmo::crearControles() {
     auto* fondo = new QWidget(this);
     fondo->setObjectName(QStringLiteral("fondo"));
-    QPalette p = fondo->palette();
-    p.setColor(QPalette::Window, kGris);
-    fondo->setPalette(p);
+    QPalette paleta = fondo->palette();
+    paleta.setColor(QPalette::Window, color(p::kFondo));
+    fondo->setPalette(paleta);
     fondo->setAutoFillBackground(true);
-    fondo->setFixedSize(px(11880), px(8190));
+    fondo->setFixedSize(disposicion::px(p::kAncho), disposicion::px(p::kAlto));
     setCentralWidget(fondo);
 
-    m_lblPeticion = etiquetaPrincipal(fondo, "lblPeticion", QStringLiteral("Ingrese la petición:"),
-                                      twips(1560, 1680, 2655, 375), kNegro);
+    m_lblPeticion = etiquetaPrincipal(fondo, p::lblPeticion);
+    m_txtPeticion = caja(fondo, p::txtPeticion);
+    m_txtPeticion->setMaxLength(static_cast<int>(p::kMaximoPeticion));
 
-    m_txtPeticion = caja(fondo, "txtPeticion", twips(4320, 1680, 5415, 420),
-                         QStringLiteral("La petición debe finalizar con \":\" (dos puntos)"));
-    // PosPeticion, the place of the next key, counts no further than 32767: the
-    // box takes one character fewer, so that once full it still shows as many
-    // characters as the count says.
-    m_txtPeticion->setMaxLength(32766);
-
-    m_lblPregunta = etiquetaPrincipal(fondo, "lblPregunta", QStringLiteral("Ingrese la pregunta:"),
-                                      twips(1560, 2400, 2655, 375), kNegro);
-
-    m_txtPregunta = caja(fondo, "txtPregunta", twips(4320, 2400, 5415, 420),
-                         QStringLiteral("La pregunta debe finalizar con el signo \"?\""));
-
-    m_lblRespuesta =
-        etiquetaPrincipal(fondo, "lblRespuesta", QString(), twips(1560, 3000, 8775, 1575), kAzulRespuesta);
+    m_lblPregunta = etiquetaPrincipal(fondo, p::lblPregunta);
+    m_txtPregunta = caja(fondo, p::txtPregunta);
+    m_lblRespuesta = etiquetaPrincipal(fondo, p::lblRespuesta);
     m_lblRespuesta->setWordWrap(true);
 
     // Only parks the focus for two seconds after an answer; it sits behind
     // the question box once the load has moved it there.
-    m_cmdFocus = boton(fondo, "cmdFocus", QString(), twips(600, 6150, 285, 315));
-    m_cmdNuevaPregunta = boton(fondo, "cmdNuevaPregunta", QString(), twips(1560, 4680, 1935, 375));
-    m_cmdSalir = boton(fondo, "cmdSalir", QStringLiteral("&Salir"), twips(7800, 4680, 1935, 375));
-
-    m_lblInfo = etiquetaPrincipal(fondo, "lblInfo", QString(), twips(7320, 7440, 4335, 375), kGrisTexto);
+    m_cmdFocus = boton(fondo, p::cmdFocus);
+    m_cmdNuevaPregunta = boton(fondo, p::cmdNuevaPregunta);
+    m_cmdSalir = boton(fondo, p::cmdSalir);
+    m_lblInfo = etiquetaPrincipal(fondo, p::lblInfo);
 
     // A screen reader names each box by the label before it (and reads its
     // tooltip as the description). The captions hold no "&", so no access key.
@@ -127,21 +119,21 @@ void frmVelmo::crearControles() {
     encajar(m_txtPeticion, {ansi1252::aQString(textos::kFrasePeticion) + u':'});
 
     m_pctLogo = new QLabel(fondo);
-    m_pctLogo->setObjectName(QStringLiteral("pctLogo"));
+    m_pctLogo->setObjectName(texto(p::pctLogo.nombre));
     m_pctLogo->setTextFormat(Qt::PlainText);
-    m_pctLogo->setGeometry(twips(10320, 1680, 1005, 1005));
+    m_pctLogo->setGeometry(geometria(p::pctLogo.r));
     m_pctLogo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_pctLogo->setLineWidth(1);
     m_pctLogo->setAlignment(Qt::AlignCenter);
     // The logo is decoded the first time F4 shows it: most runs never do.
     m_pctLogo->installEventFilter(this);
-    m_pctLogo->setAccessibleName(QStringLiteral("Logo de Auguron")); // a picture: no text of its own
+    m_pctLogo->setAccessibleName(texto(p::pctLogo.ayuda)); // a picture: no text of its own
     m_pctLogo->hide();
 
     // cmdFocus has no caption. It takes the focus right after an answer, so a
     // screen reader announcing it reads the answer; the name is set as the focus
     // arrives, before the reader asks for it.
-    m_cmdFocus->setAccessibleName(QStringLiteral("Respuesta"));
+    m_cmdFocus->setAccessibleName(texto(p::cmdFocus.ayuda));
     m_cmdFocus->installEventFilter(this);
 
     // The program parks the focus there; Tab never does, since a keyboard or
@@ -164,43 +156,47 @@ void frmVelmo::crearControles() {
 }
 
 void frmVelmo::crearMenus() {
-    const auto accion = [this](QMenu* menu, const char* nombre, const QString& texto,
-                               const QKeySequence& atajo, auto&& manejador) {
-        QAction* a = menu->addAction(texto);
-        a->setObjectName(QLatin1String(nombre));
-        a->setShortcut(atajo);
-        connect(a, &QAction::triggered, this, manejador);
-        return a;
+    // What each item does, by its name in the layout.
+    const std::pair<std::string_view, std::function<void()>> manejadores[] = {
+        {"mnuNuevaPregunta", [this] { m_velmo->mnuNuevaPregunta_Click(); }},
+        {"mnuLeerOracion", [this] { m_velmo->mnuLeerOracion_Click(); }},
+        {"mnuVerImagen", [this] { m_velmo->mnuVerImagen_Click(); }},
+        {"mnuSalir", [this] { m_velmo->mnuSalir_Click(); }},
+        {"mnuTemas", [this] { mostrarTemas(this); }},
+        {"mnuAcerca", [this] { mostrarAcerca(this); }},
     };
-
     // Alt+A and Alt+Y open the menus; the buttons keep Alt+N and Alt+S.
-    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
-    archivo->setObjectName(QStringLiteral("mnuArchivo"));
-    accion(archivo, "mnuNuevaPregunta", QStringLiteral("Nueva Pregunta"), QKeySequence(Qt::Key_F2),
-           [this] { m_velmo->mnuNuevaPregunta_Click(); });
-    accion(archivo, "mnuLeerOracion", QStringLiteral("Leer Oración"), QKeySequence(Qt::Key_F3),
-           [this] { m_velmo->mnuLeerOracion_Click(); });
-    // Its caption is the logic's from here on.
-    m_mnuVerImagen = accion(archivo, "mnuVerImagen", QString(), QKeySequence(Qt::Key_F4),
-                            [this] { m_velmo->mnuVerImagen_Click(); });
-    archivo->addSeparator()->setObjectName(QStringLiteral("mnuSeparador1"));
-    accion(archivo, "mnuSalir", QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_X),
-           [this] { m_velmo->mnuSalir_Click(); });
-
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
-    ayuda->setObjectName(QStringLiteral("mnuAyuda"));
-    accion(ayuda, "mnuTemas", QStringLiteral("Temas de Ayuda"), QKeySequence(Qt::Key_F1),
-           [this] { mostrarTemas(this); });
-    ayuda->addSeparator()->setObjectName(QStringLiteral("mnuSeparador2"));
-    accion(ayuda, "mnuAcerca", QStringLiteral("Acerca de Auguron"), QKeySequence(),
-           [this] { mostrarAcerca(this); });
+    for (const p::Menu& m : p::kMenus) {
+        QMenu* menu = menuBar()->addMenu(texto(m.texto));
+        menu->setObjectName(texto(m.nombre));
+        for (const p::Item& item : m.items) {
+            if (item.nombre.empty()) {
+                continue;
+            }
+            if (item.texto.empty()) {
+                menu->addSeparator()->setObjectName(texto(item.nombre));
+                continue;
+            }
+            QAction* a = menu->addAction(texto(item.texto));
+            a->setObjectName(texto(item.nombre));
+            a->setShortcut(QKeySequence(texto(item.atajo), QKeySequence::PortableText));
+            for (const auto& [nombre, manejador] : manejadores) {
+                if (nombre == item.nombre) {
+                    connect(a, &QAction::triggered, this, manejador);
+                }
+            }
+        }
+    }
+    // The logic changes its caption.
+    m_mnuVerImagen = findChild<QAction*>(QStringLiteral("mnuVerImagen"));
 
     // F10 opens the first menu, as desktop programs do.
+    QMenu* primero = findChild<QMenu*>(texto(p::kMenus[0].nombre));
     auto* barra = new QAction(this);
     barra->setShortcut(QKeySequence(Qt::Key_F10));
-    connect(barra, &QAction::triggered, this, [this, archivo] {
-        menuBar()->setActiveAction(archivo->menuAction());
-        archivo->setActiveAction(archivo->actions().value(0)); // ready for Enter, as Alt+A leaves it
+    connect(barra, &QAction::triggered, this, [this, primero] {
+        menuBar()->setActiveAction(primero->menuAction());
+        primero->setActiveAction(primero->actions().value(0)); // ready for Enter, as Alt+A leaves it
     });
     addAction(barra);
 }
@@ -264,7 +260,7 @@ bool frmVelmo::eventFilter(QObject* objeto, QEvent* evento) {
     }
     if (objeto == m_cmdFocus && evento->type() == QEvent::FocusIn) {
         const QString respuesta = m_lblRespuesta->text();
-        m_cmdFocus->setAccessibleName(respuesta.isEmpty() ? QStringLiteral("Respuesta") : respuesta);
+        m_cmdFocus->setAccessibleName(respuesta.isEmpty() ? texto(p::cmdFocus.ayuda) : respuesta);
     }
     return QMainWindow::eventFilter(objeto, evento);
 }

@@ -5,9 +5,11 @@
 // twips, the layout's unit: 15 to a pixel at 96 dpi. Texts here are UTF-8, as
 // both toolkits take them; the logic's own texts (Windows-1252) stay in texts/.
 
+#include "texts/TextosEstadisticas.h"
 #include "texts/TextosPlanos.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace auguron::disposicion {
@@ -61,7 +63,9 @@ struct Control {
     std::string_view nombre;
     Rect r;
     std::string_view texto = {}; // a button's caption, "&" before its access key
-    std::string_view ayuda = {}; // the tooltip
+    // The tooltip; for a picture or a button without caption, the name a
+    // screen reader gives it.
+    std::string_view ayuda = {};
 };
 
 // The label and box fonts: the main window's at 13.5 points, the small windows'
@@ -74,6 +78,7 @@ inline constexpr std::string_view kFuente = "MS Sans Serif";
 namespace principal {
 inline constexpr std::string_view kTitulo = "Auguron - Sistema Interactivo de Vagulantes";
 inline constexpr int kAncho = 11880, kAlto = 8190;
+inline constexpr Color kFondo = Color::Gris;
 inline constexpr Etiqueta lblPeticion{"lblPeticion", "Ingrese la petición:", {1560, 1680, 2655, 375}};
 inline constexpr Etiqueta lblPregunta{"lblPregunta", "Ingrese la pregunta:", {1560, 2400, 2655, 375}};
 inline constexpr Etiqueta lblRespuesta{
@@ -82,11 +87,16 @@ inline constexpr Etiqueta lblInfo{"lblInfo",       "", {7320, 7440, 4335, 375}, 
                                   Color::GrisTexto};
 inline constexpr Control txtPeticion{
     "txtPeticion", {4320, 1680, 5415, 420}, {}, "La petición debe finalizar con \":\" (dos puntos)"};
+// PosPeticion, the place of the next key, counts no further than 32767: the
+// petition box takes one character fewer, so that once full it still shows as
+// many characters as the count says.
+inline constexpr std::size_t kMaximoPeticion = 32766;
 inline constexpr Control txtPregunta{
     "txtPregunta", {4320, 2400, 5415, 420}, {}, "La pregunta debe finalizar con el signo \"?\""};
 // Only parks the focus for two seconds after an answer; the load moves it onto
-// the top-left corner of the question box, behind it.
-inline constexpr Control cmdFocus{"cmdFocus", {600, 6150, 285, 315}};
+// the top-left corner of the question box, behind it. A screen reader reads
+// the answer there, or its name while there is none.
+inline constexpr Control cmdFocus{"cmdFocus", {600, 6150, 285, 315}, {}, "Respuesta"};
 inline constexpr Control cmdNuevaPregunta{
     "cmdNuevaPregunta", {1560, 4680, 1935, 375}, textos::kNuevaPregunta};
 inline constexpr Control cmdSalir{"cmdSalir", {7800, 4680, 1935, 375}, "&Salir"};
@@ -136,17 +146,20 @@ inline constexpr std::string_view kAsuntoDespues = "\" como asunto del mensaje";
 namespace estadisticas {
 inline constexpr std::string_view kTitulo = "Estadísticas";
 inline constexpr int kAncho = 4575, kAlto = 2970;
+inline constexpr Color kFondo = Color::Gris;
 inline constexpr Control cmdAceptar{"cmdAceptar", {2520, 2280, 1455, 375}, "&Aceptar"};
 struct Fila {
-    std::string_view rotulo, cuenta;
+    std::string_view rotulo, cuenta; // the labels' names
+    std::string_view cifrado;        // the caption, enciphered
     int y;
     int anchoRotulo = 2415;
 };
-inline constexpr std::array<Fila, 5> kFilas{{{"lblTruco", "lblCantTruco", 240},
-                                             {"lblFrecuentes", "lblCantFrecuentes", 600},
-                                             {"lblMalFormuladas", "lblCantMalFormuladas", 960},
-                                             {"lblOtras", "lblCantOtras", 1320},
-                                             {"lblTotal", "lblCantTotal", 1920, 2175}}};
+inline constexpr std::array<Fila, 5> kFilas{
+    {{"lblTruco", "lblCantTruco", textos::RotuloTruco, 240},
+     {"lblFrecuentes", "lblCantFrecuentes", textos::RotuloFrecuentes, 600},
+     {"lblMalFormuladas", "lblCantMalFormuladas", textos::RotuloMalFormuladas, 960},
+     {"lblOtras", "lblCantOtras", textos::RotuloOtras, 1320},
+     {"lblTotal", "lblCantTotal", textos::RotuloTotal, 1920, 2175}}};
 inline constexpr int kXRotulo = 720, kXCuenta = 3480, kAnchoCuenta = 375, kAltoFila = 255;
 // The rule that closes the sum, from (720, 1800) to (3960, 1800).
 inline constexpr Rect kLinea{720, 1800, 3960 - 720, 0};
@@ -156,6 +169,7 @@ inline constexpr Rect kLinea{720, 1800, 3960 - 720, 0};
 namespace temas {
 inline constexpr std::string_view kTitulo = "Temas de Ayuda";
 inline constexpr int kAncho = 6375, kAlto = 4095;
+inline constexpr Color kFondo = Color::Blanco;
 inline constexpr std::array<Etiqueta, 12> kEtiquetas{{
     {"Label1", "¿Cómo hacer la petición?", {240, 240, 2295, 255}, Negrita},
     {"Label2", "La petición puede hacerse escribiendo:", {240, 480, 2895, 255}},
@@ -204,10 +218,13 @@ inline constexpr Rect kCorreo2{270, 3480, 4395, 255};
 namespace acerca {
 inline constexpr std::string_view kTitulo = "Acerca de Auguron";
 inline constexpr int kAncho = 5835, kAlto = 3825;
+inline constexpr Color kFondo = Color::Gris;
 inline constexpr std::string_view kVersionAntes = "Auguron Versión ";
 inline constexpr std::string_view kVersionPara = " para ";
 inline constexpr Rect kPicture1{360, 300, 1000, 1000};
-inline constexpr Rect kLabel1{1380, 300, 4035, 255};
+// Its caption is made at run time, from the two texts above, the version and
+// the system.
+inline constexpr Etiqueta kLabel1{"Label1", "", {1380, 300, 4035, 255}, Negrita, Alineacion::Centro};
 inline constexpr std::array<Etiqueta, 3> kEtiquetas{{
     {"Label2", "Sistema Interactivo de Vagulantes", {1380, 540, 4035, 255}, Negrita, Alineacion::Centro},
     {"Label5", "Sistema de IA - DB Universal", {1380, 840, 4035, 255}, Normal, Alineacion::Centro},

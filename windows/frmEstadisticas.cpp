@@ -1,8 +1,8 @@
 #include "windows/frmEstadisticas.h"
 
+#include "platform/Disposicion.h"
 #include "platform/qt/Ansi1252.h"
 #include "platform/qt/Estilo.h"
-#include "texts/TextosEstadisticas.h"
 #include "util/Cifrado.h"
 
 #include <QCloseEvent>
@@ -15,6 +15,7 @@
 namespace auguron {
 
 using namespace estilo;
+namespace e = disposicion::estadisticas;
 
 namespace {
 
@@ -31,66 +32,62 @@ void fijarCuenta(QLabel* l, int cuenta) {
     }
 }
 
-QString rotulo(std::string_view cifrado) {
-    return ansi1252::aQString(fncDecodificar(cifrado));
-}
-
 } // namespace
 
 frmEstadisticas::frmEstadisticas(const CuentasPreguntas& cuentas)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
-    prepararVentana(this, "frmEstadisticas", QStringLiteral("Estadísticas"), kGris);
-    setFixedSize(px(4575), px(2970));
+    prepararVentana(this, "frmEstadisticas", e::kTitulo, e::kFondo);
+    setFixedSize(disposicion::px(e::kAncho), disposicion::px(e::kAlto));
 
     // The only control that takes the focus: first in the tab order.
-    m_cmdAceptar = boton(this, "cmdAceptar", QStringLiteral("&Aceptar"), twips(2520, 2280, 1455, 375));
+    m_cmdAceptar = boton(this, e::cmdAceptar);
     connect(m_cmdAceptar, &QPushButton::clicked, this, &frmEstadisticas::cmdAceptar_Click);
     // Escape does what the button does, as in any dialog.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &frmEstadisticas::cmdAceptar_Click);
 
-    m_lblTruco = etiqueta(this, "lblTruco", QString(), twips(720, 240, 2415, 255));
-    m_lblFrecuentes = etiqueta(this, "lblFrecuentes", QString(), twips(720, 600, 2415, 255));
-    m_lblMalFormuladas = etiqueta(this, "lblMalFormuladas", QString(), twips(720, 960, 2415, 255));
-    m_lblOtras = etiqueta(this, "lblOtras", QString(), twips(720, 1320, 2415, 255));
-    m_lblTotal = etiqueta(this, "lblTotal", QString(), twips(720, 1920, 2175, 255));
+    // The captions first, then the counts: the order a screen reader goes through them.
+    for (std::size_t i = 0; i < e::kFilas.size(); ++i) {
+        const e::Fila& f = e::kFilas[i];
+        m_rotulos[i] = etiqueta(this, {f.rotulo, {}, {e::kXRotulo, f.y, f.anchoRotulo, e::kAltoFila}});
+    }
+    for (std::size_t i = 0; i < e::kFilas.size(); ++i) {
+        const e::Fila& f = e::kFilas[i];
+        m_cuentas[i] = etiqueta(this, {f.cuenta,
+                                       {},
+                                       {e::kXCuenta, f.y, e::kAnchoCuenta, e::kAltoFila},
+                                       disposicion::Normal,
+                                       disposicion::Alineacion::Derecha});
+    }
 
-    const auto cuenta = [this](const char* nombre, int top) {
-        return etiqueta(this, nombre, QString(), twips(3480, top, 375, 255), Normal, Qt::AlignRight);
-    };
-    m_lblCantTruco = cuenta("lblCantTruco", 240);
-    m_lblCantFrecuentes = cuenta("lblCantFrecuentes", 600);
-    m_lblCantMalFormuladas = cuenta("lblCantMalFormuladas", 960);
-    m_lblCantOtras = cuenta("lblCantOtras", 1320);
-    m_lblCantTotal = cuenta("lblCantTotal", 1920);
-
-    // The rule from (720, 1800) to (3960, 1800) that closes the sum.
+    // The rule that closes the sum: one pixel high, from the pixel of its left
+    // end to that of its right end.
     auto* linea = new QFrame(this);
     linea->setObjectName(QStringLiteral("Line1"));
     linea->setFrameShape(QFrame::HLine);
     linea->setFrameShadow(QFrame::Plain);
     linea->setLineWidth(1);
-    linea->setGeometry(px(720), px(1800), px(3960) - px(720) + 1, 1);
-    colorTexto(linea, kNegro);
+    using disposicion::px;
+    linea->setGeometry(px(e::kLinea.x), px(e::kLinea.y),
+                       px(e::kLinea.x + e::kLinea.ancho) - px(e::kLinea.x) + 1, 1);
+    colorTexto(linea, color(disposicion::Color::Negro));
 
     m_cmdAceptar->setFocus();
     Form_Load(cuentas);
 }
 
 void frmEstadisticas::Form_Load(const CuentasPreguntas& cuentas) {
-    m_lblTruco->setText(rotulo(textos::RotuloTruco));
-    m_lblFrecuentes->setText(rotulo(textos::RotuloFrecuentes));
-    m_lblMalFormuladas->setText(rotulo(textos::RotuloMalFormuladas));
-    m_lblOtras->setText(rotulo(textos::RotuloOtras));
-    m_lblTotal->setText(rotulo(textos::RotuloTotal));
+    for (std::size_t i = 0; i < e::kFilas.size(); ++i) {
+        m_rotulos[i]->setText(ansi1252::aQString(fncDecodificar(e::kFilas[i].cifrado)));
+    }
     encajarTextos(this);
 
-    fijarCuenta(m_lblCantTruco, cuentas.truco);
-    fijarCuenta(m_lblCantFrecuentes, cuentas.frecuentes);
-    fijarCuenta(m_lblCantMalFormuladas, cuentas.malFormuladas);
-    fijarCuenta(m_lblCantOtras, cuentas.otras);
-    fijarCuenta(m_lblCantTotal, cuentas.total());
+    const std::array<int, 5> numeros{cuentas.truco, cuentas.frecuentes, cuentas.malFormuladas, cuentas.otras,
+                                     cuentas.total()};
+    for (std::size_t i = 0; i < e::kFilas.size(); ++i) {
+        fijarCuenta(m_cuentas[i], numeros[i]);
+    }
 }
 
 void frmEstadisticas::cmdAceptar_Click() {

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 class QPushButton;
 
@@ -31,16 +33,9 @@ private:
     void cmdAceptar_Click();
 
     QPushButton* m_cmdAceptar;
-    QLabel* m_lblTruco;
-    QLabel* m_lblFrecuentes;
-    QLabel* m_lblMalFormuladas;
-    QLabel* m_lblOtras;
-    QLabel* m_lblTotal;
-    QLabel* m_lblCantTruco;
-    QLabel* m_lblCantFrecuentes;
-    QLabel* m_lblCantMalFormuladas;
-    QLabel* m_lblCantOtras;
-    QLabel* m_lblCantTotal;
+    // Each row's caption and count, in the layout's order.
+    std::array<QLabel*, 5> m_rotulos{};
+    std::array<QLabel*, 5> m_cuentas{};
     bool m_conAceptar = false;
 };
 

@@ -9,19 +9,10 @@ namespace auguron::web {
 namespace d = disposicion;
 namespace p = disposicion::principal;
 
-namespace {
-
-// PosPeticion, the place of the next key, counts no further than 32767: the
-// petition box takes one character fewer, so that once full it still shows as
-// many characters as the count says.
-constexpr std::size_t kMaximoPeticion = 32766;
-
-} // namespace
-
 PaginaVelmo::PaginaVelmo(PlataformaWeb& plataforma, Velmo& velmo)
     : m_plataforma(plataforma)
     , m_velmo(velmo)
-    , m_ventana("frmVelmo", p::kTitulo, p::kAncho, p::kAlto, d::Color::Gris, true, controles(), menus())
+    , m_ventana("frmVelmo", p::kTitulo, p::kAncho, p::kAlto, p::kFondo, true, controles(), menus())
     , m_cmdNuevaPregunta(val::undefined())
     , m_cmdSalir(val::undefined())
     , m_focoAntesDelMenu(val::undefined()) {
@@ -77,7 +68,7 @@ Html PaginaVelmo::controles() {
                 {"id", cmdFocus.nombre},
                 {"style", lugar(cmdFocus.r)},
                 {"tabindex", "-1"},
-                {"aria-label", "Respuesta"}},
+                {"aria-label", p::cmdFocus.ayuda}},
                "");
     Caja::html(h, p::txtPregunta, p::lblPregunta.nombre);
     etiqueta(h, p::lblRespuesta, p::lblRespuesta.nombre);
@@ -141,8 +132,8 @@ void PaginaVelmo::teclear(Caja& caja, std::vector<int> codigos) {
             // that submits a question is still shown.
             std::string texto = caja.texto();
             aplicarTecla(texto, k);
-            if (&caja == m_txtPeticion.get() && texto.size() > kMaximoPeticion) {
-                texto.resize(kMaximoPeticion);
+            if (&caja == m_txtPeticion.get() && texto.size() > p::kMaximoPeticion) {
+                texto.resize(p::kMaximoPeticion);
             }
             caja.fijar(std::move(texto));
         }

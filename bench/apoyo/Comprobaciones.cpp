@@ -1,5 +1,6 @@
 #include "apoyo/Comprobaciones.h"
 
+#include "platform/Disposicion.h"
 #include "platform/qt/Estilo.h"
 
 #include <QFontMetrics>
@@ -63,7 +64,7 @@ QString comprobarEncaje() {
     const QStringList textos = {QStringLiteral("Velmo, favor de responder esta pregunta:"),
                                 QStringLiteral("Ingrese la pregunta:"),
                                 QStringLiteral("Conectando Vagulantes...")};
-    for (const double puntos : {estilo::kPuntosAuxiliares, estilo::kPuntosPrincipal}) {
+    for (const double puntos : {disposicion::kPuntosAuxiliares, disposicion::kPuntosPrincipal}) {
         for (const QString& texto : textos) {
             for (int ancho = 40; ancho < 700; ancho += 3) {
                 for (const bool caja : {false, true}) {
@@ -90,7 +91,7 @@ QString comprobarEncaje() {
     for (int a = 60; a < 420; a += 11) {
         for (int b = 60; b < 420; b += 37) {
             QWidget ventana;
-            ventana.setFont(estilo::fuente(estilo::kPuntosAuxiliares));
+            ventana.setFont(estilo::fuente(disposicion::kPuntosAuxiliares));
             auto* l = new QLabel(textos[0], &ventana);
             auto* t = new QLineEdit(QStringLiteral("¿Cuál es el sentido de la vida?"), &ventana);
             l->setFont(ventana.font());

@@ -1,6 +1,6 @@
 #include "platform/qt/Estilo.h"
 
-#include "platform/qt/Contacto.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -24,8 +24,8 @@ namespace auguron::estilo {
 
 QFont fuente(double puntos) {
     // Asked once: each question to the font database costs a fontconfig lookup.
-    static const QString familia = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
-                                       ? QStringLiteral("MS Sans Serif")
+    static const QString familia = QFontDatabase::hasFamily(texto(disposicion::kFuente))
+                                       ? texto(disposicion::kFuente)
                                        : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont f(familia);
     f.setStyleHint(QFont::SansSerif);
@@ -33,26 +33,29 @@ QFont fuente(double puntos) {
     return f;
 }
 
-QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect geometria, int trazo,
-                 Qt::Alignment alineacion, const QColor& color) {
+QLabel* etiqueta(QWidget* padre, const disposicion::Etiqueta& e) {
+    using disposicion::Alineacion;
     auto* l = new QLabel(padre);
-    l->setObjectName(QString::fromLatin1(nombre));
+    l->setObjectName(texto(e.nombre));
     l->setTextFormat(Qt::PlainText);
-    l->setText(texto);
+    l->setText(texto(e.texto));
+    const Qt::Alignment alineacion = e.alineacion == Alineacion::Centro    ? Qt::AlignHCenter
+                                     : e.alineacion == Alineacion::Derecha ? Qt::AlignRight
+                                                                           : Qt::AlignLeft;
     l->setAlignment(alineacion | Qt::AlignTop);
-    l->setGeometry(geometria);
+    l->setGeometry(geometria(e.r));
     QFont f = padre->font();
-    f.setBold(trazo & Negrita);
-    f.setUnderline(trazo & Subrayada);
+    f.setBold(e.trazo & disposicion::Negrita);
+    f.setUnderline(e.trazo & disposicion::Subrayada);
     l->setFont(f);
-    colorTexto(l, color);
+    colorTexto(l, color(e.color));
     return l;
 }
 
-QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, QRect geometria) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(QString::fromLatin1(nombre));
-    b->setGeometry(geometria);
+QPushButton* boton(QWidget* padre, const disposicion::Control& c) {
+    auto* b = new QPushButton(texto(c.texto), padre);
+    b->setObjectName(texto(c.nombre));
+    b->setGeometry(geometria(c.r));
     b->setAutoDefault(true);
     return b;
 }
@@ -213,32 +216,34 @@ void encajarTextos(QWidget* ventana) {
     }
 }
 
-QLineEdit* cajaCorreo(QWidget* padre, const char* nombre, QRect geometria, const QString& correo,
-                      const QColor& fondo) {
-    auto* t = new QLineEdit(correo, padre);
+QLineEdit* cajaCorreo(QWidget* padre, const char* nombre, const disposicion::Rect& r, std::string_view correo,
+                      disposicion::Color fondo) {
+    namespace c = disposicion::contacto;
+    auto* t = new QLineEdit(texto(correo), padre);
     t->setObjectName(QString::fromLatin1(nombre));
-    t->setGeometry(geometria);
+    t->setGeometry(geometria(r));
     t->setReadOnly(true);
     t->setFrame(false);
-    t->setToolTip(kAsuntoCorreo);
-    t->setAccessibleName(correo);                  // a screen reader names the box by its address
+    t->setToolTip(texto(c::kAsuntoAntes) + QLatin1String(kVersion) + texto(c::kAsuntoDespues));
+    t->setAccessibleName(t->text());               // a screen reader names the box by its address
     t->setAlignment(Qt::AlignLeft | Qt::AlignTop); // level with the label beside it
     t->setCursorPosition(0);
     QPalette p = t->palette();
-    p.setColor(QPalette::Text, kAzul);
-    p.setColor(QPalette::Base, fondo);
+    p.setColor(QPalette::Text, color(disposicion::Color::Azul));
+    p.setColor(QPalette::Base, color(fondo));
     t->setPalette(p);
     return t;
 }
 
-void prepararVentana(QWidget* ventana, const char* nombre, const QString& titulo, const QColor& fondo) {
+void prepararVentana(QWidget* ventana, const char* nombre, std::string_view titulo,
+                     disposicion::Color fondo) {
     ventana->setObjectName(QString::fromLatin1(nombre));
     ventana->setWindowIcon(iconoPrograma());
     ventana->setAttribute(Qt::WA_DeleteOnClose);
-    ventana->setWindowTitle(titulo);
-    ventana->setFont(fuente(kPuntosAuxiliares));
+    ventana->setWindowTitle(texto(titulo));
+    ventana->setFont(fuente(disposicion::kPuntosAuxiliares));
     QPalette p = ventana->palette();
-    p.setColor(QPalette::Window, fondo);
+    p.setColor(QPalette::Window, color(fondo));
     ventana->setPalette(p);
     ventana->setAutoFillBackground(true);
 }

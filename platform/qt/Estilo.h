@@ -1,7 +1,10 @@
 #pragma once
 
-// The look every window of the program shares: twips to pixels, fonts, colours,
-// labels and e-mail boxes built the same way, text fitting and centring.
+// The look every window of the program shares: the layout's places, colours
+// and texts as Qt takes them, fonts, labels and e-mail boxes built the same
+// way, text fitting and centring.
+
+#include "platform/Disposicion.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,39 +22,31 @@ class QWidget;
 
 namespace auguron::estilo {
 
-// Every window is laid out in twips, the project's unit: 15 to a
-// device-independent pixel (96 dpi), which Qt scales on high-DPI screens.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
+// The layout's values as Qt takes them. Its twips become device-independent
+// pixels (96 dpi), which Qt scales on high-DPI screens.
+constexpr QRect geometria(const disposicion::Rect& r) {
+    using disposicion::px;
+    return {px(r.x), px(r.y), px(r.ancho), px(r.alto)};
 }
-constexpr QRect twips(int left, int top, int width, int height) {
-    return QRect(px(left), px(top), px(width), px(height));
+inline QColor color(disposicion::Color c) {
+    const disposicion::Rgb v = disposicion::rgb(c);
+    return {v.r, v.g, v.b};
+}
+inline QString texto(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-inline const QColor kGris(224, 224, 224); // every window's background but help's
-inline const QColor kBlanco(255, 255, 255);
-inline const QColor kAzul(0, 0, 255);
-inline const QColor kAzulRespuesta(0, 0, 192);
-inline const QColor kRojo(255, 0, 0);
-inline const QColor kNegro(0, 0, 0);
-inline const QColor kGrisTexto(128, 128, 128);
-
-// The font the layout is made for, MS Sans Serif, where it is installed;
-// else the platform's sans-serif at the same size.
-inline constexpr double kPuntosPrincipal = 13.5;
-inline constexpr double kPuntosAuxiliares = 8.25;
+// The font the layout is made for where it is installed; else the platform's
+// sans-serif at the same size.
 QFont fuente(double puntos);
-
-enum Trazo { Normal = 0, Negrita = 1, Subrayada = 2 };
 
 // A plain-text label ("&" shows as it is). Captions start at the top of the
 // label, so that the first line sits where the layout puts it, whatever the
 // label's height.
-QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect geometria,
-                 int trazo = Normal, Qt::Alignment alineacion = Qt::AlignLeft, const QColor& color = kNegro);
+QLabel* etiqueta(QWidget* padre, const disposicion::Etiqueta& e);
 
 // A push button that Enter presses while it has the focus.
-QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, QRect geometria);
+QPushButton* boton(QWidget* padre, const disposicion::Control& c);
 
 // The text colour of a label, enabled or not.
 void colorTexto(QWidget* w, const QColor& color);
@@ -65,11 +62,11 @@ void encajarTextos(QWidget* ventana);
 
 // The read-only address boxes: blue text on the window's own background, no
 // frame, the subject hint as tooltip.
-QLineEdit* cajaCorreo(QWidget* padre, const char* nombre, QRect geometria, const QString& correo,
-                      const QColor& fondo);
+QLineEdit* cajaCorreo(QWidget* padre, const char* nombre, const disposicion::Rect& r, std::string_view correo,
+                      disposicion::Color fondo);
 
 // The window's name, title, background and font; it is freed when closed.
-void prepararVentana(QWidget* ventana, const char* nombre, const QString& titulo, const QColor& fondo);
+void prepararVentana(QWidget* ventana, const char* nombre, std::string_view titulo, disposicion::Color fondo);
 
 // The program's icon in all its sizes, for the application as a whole.
 QIcon iconoPrograma();

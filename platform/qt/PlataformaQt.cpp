@@ -178,7 +178,7 @@ void PlataformaQt::enfocar(Control c) {
 void PlataformaQt::fondoSistema(Control c, bool sistema) {
     QWidget* w = widget(c);
     QPalette p = w->palette();
-    const QColor color = sistema ? colorSistema() : estilo::kGris;
+    const QColor color = sistema ? colorSistema() : estilo::color(disposicion::principal::kFondo);
     for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(grupo, QPalette::Base, color);
     }

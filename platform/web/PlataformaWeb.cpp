@@ -1,5 +1,6 @@
 #include "platform/web/PlataformaWeb.h"
 
+#include "platform/Disposicion.h"
 #include "util/Ansi.h"
 #include "util/FechaLarga.h"
 
@@ -173,7 +174,7 @@ void PlataformaWeb::enfocar(Control c) {
     if (c == Control::cmdFocus) {
         const std::string respuesta =
             m_elementos[indice(Control::lblRespuesta)]["textContent"].as<std::string>();
-        atributo(el, "aria-label", respuesta.empty() ? "Respuesta" : respuesta);
+        atributo(el, "aria-label", respuesta.empty() ? disposicion::principal::cmdFocus.ayuda : respuesta);
     }
     el.call<void>("focus");
 }

@@ -4,7 +4,6 @@
 #include "platform/Disposicion.h"
 #include "platform/web/Dom.h"
 #include "platform/web/Escritorio.h"
-#include "texts/TextosEstadisticas.h"
 #include "util/Cifrado.h"
 
 #include <algorithm>
@@ -81,10 +80,6 @@ std::string navegador() {
 void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(bool conAceptar)> alCerrar) {
     namespace e = d::estadisticas;
     mostrarUna(g_estadisticas, [&] {
-        using textos::RotuloFrecuentes, textos::RotuloMalFormuladas, textos::RotuloOtras, textos::RotuloTotal,
-            textos::RotuloTruco;
-        const std::array<std::string_view, 5> rotulos{RotuloTruco, RotuloFrecuentes, RotuloMalFormuladas,
-                                                      RotuloOtras, RotuloTotal};
         const std::array<int, 5> numeros{cuentas.truco, cuentas.frecuentes, cuentas.malFormuladas,
                                          cuentas.otras, cuentas.total()};
         Html h;
@@ -94,7 +89,7 @@ void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(boo
             if (&f == &e::kFilas.back()) { // the rule that closes the sum
                 h.vacio("hr", {{"class", "linea control"}, {"style", lugar(e::kLinea)}});
             }
-            const std::string rotulo = utf8(fncDecodificar(rotulos[i]));
+            const std::string rotulo = utf8(fncDecodificar(f.cifrado));
             etiqueta(h, {f.rotulo, rotulo, {e::kXRotulo, f.y, f.anchoRotulo, e::kAltoFila}});
             const std::string numero = formatearCuenta(numeros[i]);
             etiqueta(h, {f.cuenta,
@@ -103,7 +98,7 @@ void mostrarEstadisticas(const CuentasPreguntas& cuentas, std::function<void(boo
                          d::Normal,
                          d::Alineacion::Derecha});
         }
-        auto v = std::make_unique<Ventana>("frmEstadisticas", e::kTitulo, e::kAncho, e::kAlto, d::Color::Gris,
+        auto v = std::make_unique<Ventana>("frmEstadisticas", e::kTitulo, e::kAncho, e::kAlto, e::kFondo,
                                            false, h);
 
         Ventana* w = v.get();
@@ -129,8 +124,7 @@ void mostrarTemas() {
         }
         cajaCorreo(h, "txtMail1", t::kCorreo1, d::contacto::kCorreoDisenador);
         cajaCorreo(h, "txtMail2", t::kCorreo2, d::contacto::kCorreoContacto);
-        return std::make_unique<Ventana>("frmTemas", t::kTitulo, t::kAncho, t::kAlto, d::Color::Blanco, false,
-                                         h);
+        return std::make_unique<Ventana>("frmTemas", t::kTitulo, t::kAncho, t::kAlto, t::kFondo, false, h);
     });
 }
 
@@ -146,7 +140,9 @@ void mostrarAcerca() {
                         {"style", lugar(a::kPicture1)}});
         const std::string version =
             std::string(a::kVersionAntes) + kVersion + std::string(a::kVersionPara) + navegador();
-        etiqueta(h, {"Label1", version, a::kLabel1, d::Negrita, d::Alineacion::Centro});
+        d::Etiqueta label1 = a::kLabel1;
+        label1.texto = version;
+        etiqueta(h, label1);
         for (const d::Etiqueta& e : a::kEtiquetas) {
             etiqueta(h, e);
         }
@@ -158,8 +154,7 @@ void mostrarAcerca() {
         cajaCorreo(h, "txtMail2", a::kCorreo2, d::contacto::kCorreoContacto);
         h.cerrar("div");
         etiqueta(h, a::kLabel8);
-        auto v =
-            std::make_unique<Ventana>("frmAcerca", a::kTitulo, a::kAncho, a::kAlto, d::Color::Gris, false, h);
+        auto v = std::make_unique<Ventana>("frmAcerca", a::kTitulo, a::kAncho, a::kAlto, a::kFondo, false, h);
         Ventana* w = v.get();
         w->escuchar(porNombre(w->cliente(), a::cmdAceptar.nombre), "click", [w](const val&) { w->cerrar(); });
         return v;
