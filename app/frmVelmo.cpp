@@ -229,14 +229,7 @@ void frmVelmo::asociarPlataforma() {
     p.asociarVentana(this);
     p.alPedirEstadisticas = [this](const CuentasPreguntas& cuentas) { abrirEstadisticas(cuentas); };
 
-    for (const ControlInicial& c : kControlesIniciales) {
-        p.fijarTexto(c.control, c.texto);
-        p.habilitar(c.control, c.habilitado);
-        p.mostrar(c.control, c.visible);
-        if (c.control == Control::txtPeticion || c.control == Control::txtPregunta) {
-            p.fondoSistema(c.control, c.fondoSistema);
-        }
-    }
+    p.estadoInicial();
 }
 
 void frmVelmo::abrirEstadisticas(const CuentasPreguntas& cuentas) {

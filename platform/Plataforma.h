@@ -80,6 +80,18 @@ public:
     // Modal, without an icon, the first button the default. In an OK/Cancel
     // box Escape and the close box answer Cancel; a Yes/No box cannot be
     // dismissed without choosing.
+    // Gives every control its state as the main window opens.
+    void estadoInicial() {
+        for (const ControlInicial& c : kControlesIniciales) {
+            fijarTexto(c.control, c.texto);
+            habilitar(c.control, c.habilitado);
+            mostrar(c.control, c.visible);
+            if (c.control == Control::txtPeticion || c.control == Control::txtPregunta) {
+                fondoSistema(c.control, c.fondoSistema);
+            }
+        }
+    }
+
     virtual Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) = 0;
 
     // The logic only tells the window what to change; what it needs to know

@@ -40,14 +40,7 @@ PaginaVelmo::PaginaVelmo(PlataformaWeb& plataforma, Velmo& velmo)
             }
         });
     };
-    for (const ControlInicial& c : kControlesIniciales) {
-        pl.fijarTexto(c.control, c.texto);
-        pl.habilitar(c.control, c.habilitado);
-        pl.mostrar(c.control, c.visible);
-        if (c.control == Control::txtPeticion || c.control == Control::txtPregunta) {
-            pl.fondoSistema(c.control, c.fondoSistema);
-        }
-    }
+    pl.estadoInicial();
 }
 
 Html PaginaVelmo::controles() {

@@ -5,9 +5,7 @@
 namespace auguron {
 
 PlataformaGuion::PlataformaGuion() {
-    for (const ControlInicial& c : kControlesIniciales) {
-        controles[c.control] = {std::string(c.texto), c.habilitado, c.visible, c.fondoSistema};
-    }
+    estadoInicial();
     for (const Temporizador t :
          {Temporizador::tmrMensaje, Temporizador::tmrSuspenso, Temporizador::tmrFocus}) {
         temporizadores[t] = 0;
