@@ -1,5 +1,6 @@
-// Start-up, the new-question reset, the soul that answers, the status line and
-// the small handlers of the main window.
+// Start-up and its boxes, the new-question reset and the spirit's question,
+// the status line and the small handlers of the main window. (The soul that
+// answers is drawn with the replies, in test_respuestas.cpp.)
 
 #include "ConBanco.h"
 #include "texts/TextosAlmas.h"
@@ -12,14 +13,12 @@ namespace auguron {
 namespace {
 
 class Reinicio : public prueba::ConBanco {};
-class Almas : public prueba::ConBanco {};
 class Mensajes : public prueba::ConBanco {};
 class Ventana : public prueba::ConBanco {};
 
 using prueba::Banco;
 using prueba::plano;
 using prueba::w;
-using T = AzarGuion::Tirada;
 
 // The three lines of the prayer after the first, joined by a carriage return.
 const std::string kLaudate = "\rLaudate omnes gentes laudate, Magnificat en secula"
@@ -115,33 +114,6 @@ TEST_F(Reinicio, LaPreguntaDelEspirituConSiSigueYConNoCierra) {
     b.azar.tiradas = {{12, 12}, {3, 8}}; // any other draw goes on without asking
     b.v.fncInicializar();
     EXPECT_EQ(b.p.cajas.size(), 4u);
-}
-
-TEST_F(Almas, CadaTiradaArmaSuEtiqueta) {
-    using namespace textos;
-    const auto s = [](auto... piezas) { return (std::string(piezas) + ...); };
-    struct Fila {
-        std::vector<T> tiradas;
-        std::string etiqueta;
-    };
-    const std::vector<Fila> filas = {
-        {{{8, 8}}, s(NombreAlmaPorDefecto)},
-        {{{1, 8}, {1, 31}, {1, 14}, {1, 5}, {2, 3}}, s(AlmaInicio, AlmaMedios[1], AlmaFinales[1])},
-        {{{1, 8}, {15, 31}, {14, 14}, {5, 5}, {2, 3}}, s(AlmaInicio, AlmaMedios[14], AlmaFinales[5])},
-        {{{1, 8}, {16, 31}, {2, 5}, {3, 5}, {3, 3}}, s(Alma2Primeros[2], Alma2Finales[3])},
-        {{{1, 8}, {21, 31}, {4, 5}, {2, 3}}, s(Alma3Primeros[4], Alma3Final)},
-        {{{1, 8}, {24, 31}, {2, 3}}, s(AlmasEnteras[1])},
-        {{{1, 8}, {27, 31}, {2, 3}}, s(AlmasEnteras[2])},
-        {{{1, 8}, {29, 31}, {2, 3}}, s(AlmasEnteras[3])},
-        {{{1, 8}, {31, 31}, {2, 3}}, s(AlmasEnteras[4])},
-    };
-    for (const Fila& f : filas) {
-        Banco& b = banco();
-        b.azar.tiradas.assign(f.tiradas.begin(), f.tiradas.end());
-        b.v.almas().fncSeleccionarAlma();
-        EXPECT_EQ(plano(b.e().NombreAlma), plano(f.etiqueta)) << f.tiradas[1 % f.tiradas.size()].valor;
-        EXPECT_EQ(b.p.intervalo(Temporizador::tmrMensaje), 1234) << "the status line is left alone";
-    }
 }
 
 TEST_F(Mensajes, LaLineaDeEstadoYElAlmaEncontrada) {
