@@ -131,7 +131,8 @@ TEST_F(Pregunta, Normalizacion) {
     for (const Fila& f : {Fila{"Kilo", " quilo ", 1, 1}, Fila{"¿Cuándo llegarás", " ¿cuando llegaras ", 2, 2},
                           Fila{"psst hmm", " psst hmm ", 2, 4}, Fila{"ÁRBOL", " arbol ", 1, 2},
                           Fila{"rhythm", " rhythm ", 1, 6}, Fila{"dos  palabras", " dos  palabras ", 3, 2},
-                          Fila{"", "  ", 1, 0}, Fila{"  ÑÜÉ  ", "   ñüe   ", 5, 1}}) {
+                          Fila{"", "  ", 1, 0}, Fila{"  ÑÜÉ  ", "   ñüe   ", 5, 1},
+                          Fila{"kkk", " quququ ", 1, 1}, Fila{"brrrrr ok", " brrrrr oqu ", 2, 6}}) {
         Banco& b = banco();
         std::string cadena = w(f.entrada);
         const std::string cifrada = b.v.fncGeneralizar(cadena);
