@@ -7,7 +7,10 @@
 #include "Base.h"
 
 #include "answer/Velmo.h"
+#include "platform/qt/Ansi1252.h"
 #include "platform/qt/Estilo.h"
+#include "texts/TextosEstadisticas.h"
+#include "util/Cifrado.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,8 +79,8 @@ private slots:
     void estadisticasCuentaYDevuelveElBoton() {
         Principal v = abrir();
         EstadoSesion& e = v.w->velmo().estado();
-        e.CantPregTruco = e.CantPregNoValidas = e.CantOtrasPreguntas = 32767;
-        e.CantPregFrecuentes = 3;
+        e.CantPregTruco = e.CantPregNoValidas = 32767;
+        e.CantPregFrecuentes = 3, e.CantOtrasPreguntas = -2;
         auto* nueva = v.hijo<QPushButton>("cmdNuevaPregunta");
         for (const char* cierre : {"escape frmEstadisticas", "boton frmEstadisticas cmdAceptar"}) {
             v.azar->poner({2}); // the new question finds no soul
@@ -89,7 +92,8 @@ private slots:
             const auto cuenta = [&](const char* nombre) { return est->findChild<QLabel*>(nombre)->text(); };
             QCOMPARE(cuenta("lblCantTruco"), QStringLiteral(" 32767"));
             QCOMPARE(cuenta("lblCantFrecuentes"), QStringLiteral(" 3"));
-            QCOMPARE(cuenta("lblCantTotal"), QStringLiteral(" 98304"));
+            QCOMPARE(cuenta("lblCantOtras"), QStringLiteral("-2")); // a minus instead of the blank
+            QCOMPARE(cuenta("lblCantTotal"), QStringLiteral(" 65535"));
             QVERIFY(!nueva->isEnabled());
             QCOMPARE(v.hijo<QLineEdit>("txtPregunta")->text(), QStringLiteral("?")); // emptied before the "?"
             hacer(v, QLatin1String(cierre));
@@ -120,6 +124,7 @@ private slots:
         }
     }
 
+    // Each window at most once; on a fresh run, what each says, every count " 0".
     void cadaVentanaUnaSolaVez() {
         Principal v = abrir();
         for (const char* paso :
@@ -127,7 +132,58 @@ private slots:
             hacer(v, QLatin1String(paso));
         }
         QCOMPARE(visibles(), QStringLiteral("frmAcerca frmEstadisticas frmTemas frmVelmo"));
-        // The about window names the system it was built for.
+        const auto rotulo = [](std::string_view t) { return ansi1252::aQString(fncDecodificar(t)); };
+        struct Fila {
+            const char *ventana, *objeto; // the window itself: its title
+            QString texto;
+        };
+        const Fila filas[] = {
+            {"frmVelmo", "frmVelmo", QStringLiteral("Auguron - Sistema Interactivo de Vagulantes")},
+            {"frmVelmo", "lblInfo", QStringLiteral("Buscando Vagulantes...")},
+            {"frmVelmo", "mnuVerImagen", QStringLiteral("Ver Imagen")},
+            {"frmTemas", "frmTemas", QStringLiteral("Temas de Ayuda")},
+            {"frmTemas", "Label1", QStringLiteral("¿Cómo hacer la petición?")},
+            {"frmTemas", "Label2", QStringLiteral("La petición puede hacerse escribiendo:")},
+            {"frmTemas", "Label3", QStringLiteral("Velmo, favor de responder esta pregunta:")},
+            {"frmTemas", "Label4", QStringLiteral("o de la forma corta:")},
+            {"frmTemas", "Label6", QStringLiteral("Velmo, favor de responder:")},
+            {"frmTemas", "Label5",
+             QStringLiteral(
+                 "Tener en cuenta que la petición debe finalizar con el signo \" : \"  (dos puntos), de")},
+            {"frmTemas", "Label7", QStringLiteral("lo contrario no pasará al cuadro siguiente.")},
+            {"frmTemas", "Label8", QStringLiteral("¿Cómo preguntar?")},
+            {"frmTemas", "Label9",
+             QStringLiteral("Velmo es capaz de responder cualquier pregunta, siempre y cuando ésta termine")},
+            {"frmTemas", "Label10", QStringLiteral("con el signo de interrogación (  ?  ).")},
+            {"frmTemas", "Label11",
+             QStringLiteral("No es necesario usar signo de interrogación al principio de la pregunta.")},
+            {"frmTemas", "Label12", QStringLiteral("Cualquier consulta o duda puede comunicarse con:")},
+            {"frmAcerca", "frmAcerca", QStringLiteral("Acerca de Auguron")},
+            {"frmAcerca", "Label2", QStringLiteral("Sistema Interactivo de Vagulantes")},
+            {"frmAcerca", "Label5", QStringLiteral("Sistema de IA - DB Universal")},
+            {"frmAcerca", "Label3", QStringLiteral("Incluye Módulo OUIJA y Llamadas al Averno")},
+            {"frmAcerca", "Label7", QStringLiteral("Diseño y programación:")},
+            {"frmAcerca", "Label9", QStringLiteral("Dudas, consultas, sugerencias:")},
+            {"frmAcerca", "cmdAceptar", QStringLiteral("&Cerrar")},
+            {"frmEstadisticas", "frmEstadisticas", QStringLiteral("Estadísticas")},
+            {"frmEstadisticas", "cmdAceptar", QStringLiteral("&Aceptar")},
+            {"frmEstadisticas", "lblTruco", rotulo(textos::RotuloTruco)},
+            {"frmEstadisticas", "lblFrecuentes", rotulo(textos::RotuloFrecuentes)},
+            {"frmEstadisticas", "lblMalFormuladas", rotulo(textos::RotuloMalFormuladas)},
+            {"frmEstadisticas", "lblOtras", rotulo(textos::RotuloOtras)},
+            {"frmEstadisticas", "lblTotal", rotulo(textos::RotuloTotal)},
+        };
+        for (const Fila& f : filas) {
+            QWidget* w = ventana(f.ventana);
+            const QObject* o = qstrcmp(f.objeto, f.ventana) == 0 ? w : w->findChild<QObject*>(f.objeto);
+            QVERIFY2(o != nullptr, f.objeto);
+            QCOMPARE(o->property(o == w ? "windowTitle" : "text").toString(), f.texto);
+        }
+        for (const char* cuenta :
+             {"lblCantTruco", "lblCantFrecuentes", "lblCantMalFormuladas", "lblCantOtras", "lblCantTotal"}) {
+            QCOMPARE(ventana("frmEstadisticas")->findChild<QLabel*>(cuenta)->text(), QStringLiteral(" 0"));
+        }
+        // The about window names the system it is built for.
         const QString titulo = ventana("frmAcerca")->findChild<QLabel*>(QStringLiteral("Label1"))->text();
         QVERIFY(titulo.startsWith(QStringLiteral("Auguron Versión ")) &&
                 !titulo.contains(QStringLiteral("Windows")));
