@@ -4,6 +4,7 @@
 #include "ConBanco.h"
 #include "answer/Detectores.h"
 #include "texts/PalabrasClave.h"
+#include "texts/TextosAlmas.h"
 #include "util/Ansi.h"
 
 #include <gtest/gtest.h>
@@ -79,14 +80,22 @@ TEST(Corpus, CadaPreguntaRecibeLaRespuestaAprobada) {
     std::cout << conCodigo << " of " << corpus.size() << " questions reach a code with replies\n";
     EXPECT_GE(static_cast<double>(conCodigo) / static_cast<double>(corpus.size()), kMinimoConCodigo);
 
-    // Every code the three families or the one-off questions can form that
-    // has replies of its own; a failure names the code.
-    for (int c = 1; c <= 10009; ++c) {
+    // Every code the three families or the one-off questions can form has
+    // replies of its own and a question that reaches it, or is answered as an
+    // ordinary question under the soul found (0 too: no empty place of a row
+    // may match it). A failure names the code.
+    for (int c = 0; c <= 10009; ++c) {
         if (c > 6816 ? c > 10000 : c % 1000 / 100 <= 8 && c % 100 <= 16) {
             prueba::Banco b(1);
+            b.e().NombreAlma = textos::AlmasEnteras[2];
             b.v.frecuentes().fncResponderPreguntaFrecuente(static_cast<Entero>(c));
-            EXPECT_TRUE(b.e().CantOtrasPreguntas == 1 || alcanzados.contains(static_cast<Entero>(c)))
-                << c << " has replies but no question of the corpus reaches it";
+            if (b.e().CantOtrasPreguntas == 1) {
+                EXPECT_EQ(b.e().CantPregFrecuentes, 0) << c;
+                EXPECT_EQ(b.e().NombreAlma, textos::AlmasEnteras[2]) << c;
+            } else {
+                EXPECT_TRUE(alcanzados.contains(static_cast<Entero>(c)))
+                    << c << " has replies but no question of the corpus reaches it";
+            }
         }
     }
 }

@@ -170,15 +170,18 @@ TEST_F(Mensajes, OracionDelMenuSegunLoQueDuro) {
 
 TEST_F(Ventana, ElFocoVaANuevaPreguntaSiEstaHabilitada) {
     Banco& b = banco();
-    b.p.temporizador(Temporizador::tmrFocus, 2000);
+    b.p.temporizador(Temporizador::tmrFocus, 1);
     b.v.tmrFocus_Timer();
     EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus));
     EXPECT_EQ(b.p.foco, Control::cmdNuevaPregunta);
-    // A tick that finds the button disabled (statistics open) leaves the focus alone.
-    b.p.foco = Control::txtPeticion;
+    // With the button disabled (statistics open) an answer leaves the focus
+    // where it is, and so does a tick still on its way.
     b.v.frecuentes().fncResponderPreguntaFrecuente(10007);
+    b.azar.poner({10});
+    b.preguntar("Velmo, favor de responder", "esto es una pregunta");
+    EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus));
     b.v.tmrFocus_Timer();
-    EXPECT_EQ(b.p.foco, Control::txtPeticion);
+    EXPECT_EQ(b.p.foco, Control::txtPregunta);
 }
 
 } // namespace

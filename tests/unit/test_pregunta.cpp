@@ -114,15 +114,6 @@ TEST_F(Pregunta, CadaIncoherenciaTieneSuResponsable) {
     }
 }
 
-TEST_F(Pregunta, SinBotonNuevaPreguntaElFocoNoSeMueve) {
-    Banco& b = banco();
-    b.v.frecuentes().fncResponderPreguntaFrecuente(10007); // the statistics window holds the button
-    b.azar.poner({10});
-    b.preguntar(kPeticion, "esto es una pregunta");
-    EXPECT_EQ(b.p.foco, Q);
-    EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus));
-}
-
 TEST_F(Pregunta, Normalizacion) {
     struct Fila {
         const char *entrada, *normal; // UTF-8

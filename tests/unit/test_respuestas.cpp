@@ -1,6 +1,6 @@
 // The replies: every value of every weighted draw (the soul that answers
-// too), the codes without replies of their own, the topics that remember
-// something from one question to the next, and the suspense answers.
+// too), the topics that remember something from one question to the next,
+// and the suspense answers. (Codes without replies: test_corpus.cpp.)
 
 #include "ConBanco.h"
 #include "texts/TextosAlmas.h"
@@ -24,20 +24,6 @@ using prueba::Banco;
 using prueba::plano;
 using namespace textos;
 using namespace std::chrono;
-
-// A code without a row (0 too, which no empty place of a row may match) is an
-// ordinary question under the soul found.
-TEST_F(Frecuentes, LosCodigosSinFila) {
-    for (const Entero codigo : {0, 3, 100, 2500, 6816}) {
-        Banco& b = banco();
-        b.e().NombreAlma = AlmasEnteras[2];
-        b.azar.poner({12});
-        b.v.frecuentes().fncResponderPreguntaFrecuente(codigo);
-        EXPECT_EQ(b.e().CantPregFrecuentes - b.e().CantOtrasPreguntas, -1) << codigo;
-        EXPECT_EQ(b.e().NombreAlma, AlmasEnteras[2]) << codigo;
-        EXPECT_EQ(b.e().Respuesta, RespuestasOrdinarias[8]) << codigo;
-    }
-}
 
 // Every value of every weighted draw, and the text, the label and the count
 // it gives. `pesos` says how many values each entry takes, in order from
@@ -346,7 +332,7 @@ TEST_F(Suspenso, ElDe10006SeInterrumpeYTerminaUnaVez) {
     // A final call of the 807 group with no variant (the flow never makes one)
     // keeps the reply it finds and only clears the status line.
     b.e().VarianteSuspenso = 4;
-    b.caja(Control::lblInfo) = "x";
+    b.caja(Control::lblInfo) = std::string(1, 'x');
     b.v.frecuentes().fncResponderPreguntaFrecuente(807);
     EXPECT_EQ(b.e().Respuesta, TemasRepetidos[5]);
     EXPECT_EQ(b.caja(Control::lblInfo), "");
