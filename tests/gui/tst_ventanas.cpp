@@ -132,57 +132,42 @@ private slots:
             hacer(v, QLatin1String(paso));
         }
         QCOMPARE(visibles(), QStringLiteral("frmAcerca frmEstadisticas frmTemas frmVelmo"));
+        // A window's title, then the text of each of `objetos`.
+        const auto dice = [](const char* nombre, const QStringList& objetos) {
+            QStringList r{ventana(nombre)->windowTitle()};
+            for (const QString& o : objetos) {
+                const QObject* c = ventana(nombre)->findChild<QObject*>(o);
+                r << (c ? c->property("text").toString() : "no " + o);
+            }
+            return r;
+        };
         const auto rotulo = [](std::string_view t) { return ansi1252::aQString(fncDecodificar(t)); };
-        struct Fila {
-            const char *ventana, *objeto; // the window itself: its title
-            QString texto;
-        };
-        const Fila filas[] = {
-            {"frmVelmo", "frmVelmo", QStringLiteral("Auguron - Sistema Interactivo de Vagulantes")},
-            {"frmVelmo", "lblInfo", QStringLiteral("Buscando Vagulantes...")},
-            {"frmVelmo", "mnuVerImagen", QStringLiteral("Ver Imagen")},
-            {"frmTemas", "frmTemas", QStringLiteral("Temas de Ayuda")},
-            {"frmTemas", "Label1", QStringLiteral("¿Cómo hacer la petición?")},
-            {"frmTemas", "Label2", QStringLiteral("La petición puede hacerse escribiendo:")},
-            {"frmTemas", "Label3", QStringLiteral("Velmo, favor de responder esta pregunta:")},
-            {"frmTemas", "Label4", QStringLiteral("o de la forma corta:")},
-            {"frmTemas", "Label6", QStringLiteral("Velmo, favor de responder:")},
-            {"frmTemas", "Label5",
-             QStringLiteral(
-                 "Tener en cuenta que la petición debe finalizar con el signo \" : \"  (dos puntos), de")},
-            {"frmTemas", "Label7", QStringLiteral("lo contrario no pasará al cuadro siguiente.")},
-            {"frmTemas", "Label8", QStringLiteral("¿Cómo preguntar?")},
-            {"frmTemas", "Label9",
-             QStringLiteral("Velmo es capaz de responder cualquier pregunta, siempre y cuando ésta termine")},
-            {"frmTemas", "Label10", QStringLiteral("con el signo de interrogación (  ?  ).")},
-            {"frmTemas", "Label11",
-             QStringLiteral("No es necesario usar signo de interrogación al principio de la pregunta.")},
-            {"frmTemas", "Label12", QStringLiteral("Cualquier consulta o duda puede comunicarse con:")},
-            {"frmAcerca", "frmAcerca", QStringLiteral("Acerca de Auguron")},
-            {"frmAcerca", "Label2", QStringLiteral("Sistema Interactivo de Vagulantes")},
-            {"frmAcerca", "Label5", QStringLiteral("Sistema de IA - DB Universal")},
-            {"frmAcerca", "Label3", QStringLiteral("Incluye Módulo OUIJA y Llamadas al Averno")},
-            {"frmAcerca", "Label7", QStringLiteral("Diseño y programación:")},
-            {"frmAcerca", "Label9", QStringLiteral("Dudas, consultas, sugerencias:")},
-            {"frmAcerca", "cmdAceptar", QStringLiteral("&Cerrar")},
-            {"frmEstadisticas", "frmEstadisticas", QStringLiteral("Estadísticas")},
-            {"frmEstadisticas", "cmdAceptar", QStringLiteral("&Aceptar")},
-            {"frmEstadisticas", "lblTruco", rotulo(textos::RotuloTruco)},
-            {"frmEstadisticas", "lblFrecuentes", rotulo(textos::RotuloFrecuentes)},
-            {"frmEstadisticas", "lblMalFormuladas", rotulo(textos::RotuloMalFormuladas)},
-            {"frmEstadisticas", "lblOtras", rotulo(textos::RotuloOtras)},
-            {"frmEstadisticas", "lblTotal", rotulo(textos::RotuloTotal)},
-        };
-        for (const Fila& f : filas) {
-            QWidget* w = ventana(f.ventana);
-            const QObject* o = qstrcmp(f.objeto, f.ventana) == 0 ? w : w->findChild<QObject*>(f.objeto);
-            QVERIFY2(o != nullptr, f.objeto);
-            QCOMPARE(o->property(o == w ? "windowTitle" : "text").toString(), f.texto);
-        }
-        for (const char* cuenta :
-             {"lblCantTruco", "lblCantFrecuentes", "lblCantMalFormuladas", "lblCantOtras", "lblCantTotal"}) {
-            QCOMPARE(ventana("frmEstadisticas")->findChild<QLabel*>(cuenta)->text(), QStringLiteral(" 0"));
-        }
+        QCOMPARE(dice("frmVelmo", {"lblInfo", "mnuVerImagen"}),
+                 (QStringList{"Auguron - Sistema Interactivo de Vagulantes", "Buscando Vagulantes...",
+                              "Ver Imagen"}));
+        QCOMPARE(dice("frmTemas", {"Label1", "Label2", "Label3", "Label4", "Label6", "Label5", "Label7",
+                                   "Label8", "Label9", "Label10", "Label11", "Label12"}),
+                 (QStringList{
+                     "Temas de Ayuda", "¿Cómo hacer la petición?",
+                     "La petición puede hacerse escribiendo:", "Velmo, favor de responder esta pregunta:",
+                     "o de la forma corta:", "Velmo, favor de responder:",
+                     "Tener en cuenta que la petición debe finalizar con el signo \" : \"  (dos puntos), de",
+                     "lo contrario no pasará al cuadro siguiente.", "¿Cómo preguntar?",
+                     "Velmo es capaz de responder cualquier pregunta, siempre y cuando ésta termine",
+                     "con el signo de interrogación (  ?  ).",
+                     "No es necesario usar signo de interrogación al principio de la pregunta.",
+                     "Cualquier consulta o duda puede comunicarse con:"}));
+        QCOMPARE(dice("frmAcerca", {"Label2", "Label5", "Label3", "Label7", "Label9", "cmdAceptar"}),
+                 (QStringList{"Acerca de Auguron", "Sistema Interactivo de Vagulantes",
+                              "Sistema de IA - DB Universal", "Incluye Módulo OUIJA y Llamadas al Averno",
+                              "Diseño y programación:", "Dudas, consultas, sugerencias:", "&Cerrar"}));
+        QCOMPARE(dice("frmEstadisticas", {"cmdAceptar", "lblTruco", "lblFrecuentes", "lblMalFormuladas",
+                                          "lblOtras", "lblTotal", "lblCantTruco", "lblCantFrecuentes",
+                                          "lblCantMalFormuladas", "lblCantOtras", "lblCantTotal"}),
+                 (QStringList{"Estadísticas", "&Aceptar", rotulo(textos::RotuloTruco),
+                              rotulo(textos::RotuloFrecuentes), rotulo(textos::RotuloMalFormuladas),
+                              rotulo(textos::RotuloOtras), rotulo(textos::RotuloTotal), " 0", " 0", " 0",
+                              " 0", " 0"}));
         // The about window names the system it is built for.
         const QString titulo = ventana("frmAcerca")->findChild<QLabel*>(QStringLiteral("Label1"))->text();
         QVERIFY(titulo.startsWith(QStringLiteral("Auguron Versión ")) &&
