@@ -68,7 +68,7 @@ TEST_F(Pregunta, LaRespuestaOcultaSeRevelaTalCual) {
         EXPECT_FALSE(b.p.habilitado(P));
         EXPECT_FALSE(b.p.habilitado(Q));
         EXPECT_EQ(b.p.foco, Control::cmdFocus);
-        EXPECT_EQ(b.p.intervalo(Temporizador::tmrFocus), 2000);
+        EXPECT_EQ(b.p.intervalo(Temporizador::tmrFocus), 2000) << "the answer holds the focus two seconds";
         EXPECT_TRUE(b.p.activo(Temporizador::tmrFocus));
     }
 }
