@@ -75,6 +75,8 @@ Cifras jugarSesion(std::span<const std::uint8_t> datos, Cifras c) {
             char& letra = r[std::min(r.find_first_not_of(kAperturas), r.size() - 1)];
             letra = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(letra)));
             regla(b.mostrada() == e.NombreAlma + r, "the label and the reply with its capital are shown");
+            regla(p.activo(Temporizador::tmrFocus) == p.habilitado(Control::cmdNuevaPregunta),
+                  "the focus waits on the answer only while Nueva Pregunta can take it");
             regla(oculta || prueba::legible(r), "a reply of the analysis is readable");
         }
     };

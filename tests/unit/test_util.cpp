@@ -72,21 +72,22 @@ TEST(Azar, RelojCongeladoUniformeEIndependiente) {
 }
 
 // Known answers, worked out apart from this code: SplitMix64 of the seed starts
-// a 64-bit Mersenne Twister; each draw reseeds it with its next output XOR
-// SplitMix64 of the clock's bits, then scales its following output to the range.
+// a 64-bit Mersenne Twister; each draw, a draw of 1 too, reseeds it with its
+// next output XOR SplitMix64 of the clock's bits, then scales its following
+// output to the range.
 TEST(Azar, RespuestasConocidas) {
     struct Fila {
         std::uint64_t semilla;
         double segundos;
-        std::array<int, 4> tiradas; // of 30000 each
+        std::array<int, 4> tiradas; // of 30000, 1, 30000 and 30000
     };
     for (const Fila& f :
-         {Fila{1, 43200.0, {24122, 26889, 806, 2043}}, Fila{20261206, 0.0, {9291, 7754, 29248, 11788}},
-          Fila{UINT64_MAX, 86399.999, {27181, 10604, 844, 29220}}}) {
+         {Fila{1, 43200.0, {24122, 1, 806, 2043}}, Fila{20261206, 0.0, {9291, 1, 29248, 11788}},
+          Fila{UINT64_MAX, 86399.999, {27181, 1, 844, 29220}}}) {
         GeneradorReloj g([&f] { return f.segundos; }, f.semilla);
         std::array<int, 4> r{};
         for (int& t : r) {
-            t = g.fncNroAleatorio(30000);
+            t = g.fncNroAleatorio(&t == &r[1] ? 1 : 30000);
         }
         EXPECT_EQ(r, f.tiradas) << f.semilla;
     }
