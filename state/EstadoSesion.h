@@ -38,6 +38,8 @@ struct EstadoSesion {
     Entero TemaSuspenso = 0;
     Entero VarianteSuspenso = 0;
     Entero RangoExtraTema807 = 0;
+
+    bool operator==(const EstadoSesion&) const = default;
 };
 
 } // namespace auguron

@@ -23,6 +23,7 @@ struct CajaMostrada {
     std::string titulo;
     Botones botones;
     Boton respuesta;
+    bool operator==(const CajaMostrada&) const = default;
 };
 
 struct EstadoControl {
@@ -30,6 +31,7 @@ struct EstadoControl {
     bool habilitado = true;
     bool visible = true;
     bool fondoSistema = true;
+    bool operator==(const EstadoControl&) const = default;
 };
 
 class PlataformaGuion : public Plataforma {

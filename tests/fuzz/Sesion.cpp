@@ -12,7 +12,12 @@ namespace {
 constexpr auto P = Control::txtPeticion;
 constexpr auto Q = Control::txtPregunta;
 // Keys worth pressing often; a key byte of 200 or more goes as it is.
-const std::string kTeclas = prueba::w(".\b\b:..abcdeflmnoprstuvz ,?áñK");
+const std::string kTeclas = prueba::w(".\b\b:..abcdeflmnoprstuvz ,?áñK!…¿¡");
+// Petitions: the short one, and hidden answers behind it: a plain one, one
+// typed after a blank, and both with marks of their own.
+const char* const kPeticiones[] = {"velmo, favor de responder:", ".sí.o, favor de responder:",
+                                   ". ¡sí!.favor de responder:", ".¿y tú….avor de responder:"};
+constexpr std::string_view kCierres = ".?!\x85", kAperturas = "\xBF\xA1"; // "…", "¿" and "¡"
 // Whole questions that reach the topics with a state of their own.
 const char* const kPreguntas[] = {"¿Cuál es el sentido de la vida",
                                   "¿Quién es el amor de mi vida",
@@ -45,6 +50,7 @@ Cifras jugarSesion(std::span<const std::uint8_t> datos, Cifras c) {
     const auto teclear = [&](Control caja, const std::string& teclas) {
         for (const char t : teclas) {
             const bool oculta = e.EstadoTruco > 0;
+            const Entero truco = e.CantPregTruco;
             if (!p.habilitado(caja)) {
                 return;
             }
@@ -59,9 +65,18 @@ Cifras jugarSesion(std::span<const std::uint8_t> datos, Cifras c) {
             std::string r = e.Respuesta;
             regla(prueba::rotulos().contains(e.NombreAlma),
                   "the label shown is a known one, deciphered once");
-            regla(!r.empty() && (r.back() == '.' || r.back() == '?'), "the reply ends with a closing mark");
-            r[0] = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(r[0])));
+            regla(!r.empty() && kCierres.find(r.back()) != kCierres.npos,
+                  "the reply ends with a closing mark");
+            regla(r.size() < 2 || r.back() != '.' ||
+                      kCierres.substr(1).find(r[r.size() - 2]) == kCierres.npos,
+                  "no full stop after a closing mark of its own");
+            regla(e.CantPregTruco == truco || (r.front() != ' ' && r.front() != '\xA0'),
+                  "a hidden answer shows no blank before it");
+            char& letra = r[std::min(r.find_first_not_of(kAperturas), r.size() - 1)];
+            letra = static_cast<char>(ansi::mayuscula(static_cast<unsigned char>(letra)));
             regla(b.mostrada() == e.NombreAlma + r, "the label and the reply with its capital are shown");
+            regla(p.activo(Temporizador::tmrFocus) == p.habilitado(Control::cmdNuevaPregunta),
+                  "the focus waits on the answer only while Nueva Pregunta can take it");
             regla(oculta || prueba::legible(r), "a reply of the analysis is readable");
         }
     };
@@ -75,7 +90,7 @@ Cifras jugarSesion(std::span<const std::uint8_t> datos, Cifras c) {
             teclear(op < 3 ? P : Q,
                     std::string(1, k < 200 ? kTeclas[k % kTeclas.size()] : static_cast<char>(k)));
         } else if (op == 5) {
-            teclear(P, v < 8 ? "velmo, favor de responder:" : prueba::w(".sí.o, favor de responder:"));
+            teclear(P, prueba::w(kPeticiones[v % 4]));
         } else if (op == 6) {
             teclear(Q, prueba::w(kPreguntas[v % 8]) + "?");
         } else if (op == 7) { // F2 works while the statistics window holds the button

@@ -9,6 +9,7 @@
 #include "platform/qt/Estilo.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -73,8 +74,8 @@ private slots:
 
     // The keyboard alone, without a window manager: the window opens centred;
     // Tab skips the hidden answer button; F10, Alt+A and Alt+Y open the menus
-    // even from a box (which takes no letter for them); after a message box or
-    // the help window the keys go to the main window again.
+    // even from a box (which takes no letter for them), F3 and F4 work there;
+    // after a message box or the help window the keys go to the main window again.
     void conElTecladoSolo() {
         Principal v = abrir();
         QCOMPARE(v.w->geometry().center(), v.w->screen()->availableGeometry().center());
@@ -95,6 +96,16 @@ private slots:
         }
         QCOMPARE(QApplication::focusWidget(), peticion);
         QVERIFY(peticion->text().isEmpty());
+        // F3 reads the menu's prayer; F4 shows the logo, then hides it.
+        v.p->guion.respuestas = {Boton::Cancelar};
+        QTest::keyClick(peticion, Qt::Key_F3);
+        QVERIFY(
+            ansi1252::aQString(v.p->guion.cajas.back().texto).startsWith(QStringLiteral("Tomarse de manos")));
+        for (const auto& [visible, rotulo] : {std::pair{true, "Ocultar Imagen"}, {false, "Ver Imagen"}}) {
+            QTest::keyClick(peticion, Qt::Key_F4);
+            QCOMPARE(v.hijo("pctLogo")->isVisible(), visible);
+            QCOMPARE(v.hijo<QAction>("mnuVerImagen")->text(), QLatin1String(rotulo));
+        }
 
         QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
         v.p->PlataformaQt::mensaje("a", "t", Botones::Aceptar);

@@ -7,7 +7,10 @@
 #include "Base.h"
 
 #include "answer/Velmo.h"
+#include "platform/qt/Ansi1252.h"
 #include "platform/qt/Estilo.h"
+#include "texts/TextosEstadisticas.h"
+#include "util/Cifrado.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,8 +79,8 @@ private slots:
     void estadisticasCuentaYDevuelveElBoton() {
         Principal v = abrir();
         EstadoSesion& e = v.w->velmo().estado();
-        e.CantPregTruco = e.CantPregNoValidas = e.CantOtrasPreguntas = 32767;
-        e.CantPregFrecuentes = 3;
+        e.CantPregTruco = e.CantPregNoValidas = 32767;
+        e.CantPregFrecuentes = 3, e.CantOtrasPreguntas = -2;
         auto* nueva = v.hijo<QPushButton>("cmdNuevaPregunta");
         for (const char* cierre : {"escape frmEstadisticas", "boton frmEstadisticas cmdAceptar"}) {
             v.azar->poner({2}); // the new question finds no soul
@@ -89,7 +92,8 @@ private slots:
             const auto cuenta = [&](const char* nombre) { return est->findChild<QLabel*>(nombre)->text(); };
             QCOMPARE(cuenta("lblCantTruco"), QStringLiteral(" 32767"));
             QCOMPARE(cuenta("lblCantFrecuentes"), QStringLiteral(" 3"));
-            QCOMPARE(cuenta("lblCantTotal"), QStringLiteral(" 98304"));
+            QCOMPARE(cuenta("lblCantOtras"), QStringLiteral("-2")); // a minus instead of the blank
+            QCOMPARE(cuenta("lblCantTotal"), QStringLiteral(" 65535"));
             QVERIFY(!nueva->isEnabled());
             QCOMPARE(v.hijo<QLineEdit>("txtPregunta")->text(), QStringLiteral("?")); // emptied before the "?"
             hacer(v, QLatin1String(cierre));
@@ -120,6 +124,7 @@ private slots:
         }
     }
 
+    // Each window at most once; on a fresh run, what each says, every count " 0".
     void cadaVentanaUnaSolaVez() {
         Principal v = abrir();
         for (const char* paso :
@@ -127,7 +132,43 @@ private slots:
             hacer(v, QLatin1String(paso));
         }
         QCOMPARE(visibles(), QStringLiteral("frmAcerca frmEstadisticas frmTemas frmVelmo"));
-        // The about window names the system it was built for.
+        // A window's title, then the text of each of `objetos`.
+        const auto dice = [](const char* nombre, const QStringList& objetos) {
+            QStringList r{ventana(nombre)->windowTitle()};
+            for (const QString& o : objetos) {
+                const QObject* c = ventana(nombre)->findChild<QObject*>(o);
+                r << (c ? c->property("text").toString() : "no " + o);
+            }
+            return r;
+        };
+        const auto rotulo = [](std::string_view t) { return ansi1252::aQString(fncDecodificar(t)); };
+        QCOMPARE(dice("frmVelmo", {"lblInfo", "mnuVerImagen"}),
+                 (QStringList{"Auguron - Sistema Interactivo de Vagulantes", "Buscando Vagulantes...",
+                              "Ver Imagen"}));
+        QCOMPARE(dice("frmTemas", {"Label1", "Label2", "Label3", "Label4", "Label6", "Label5", "Label7",
+                                   "Label8", "Label9", "Label10", "Label11", "Label12"}),
+                 (QStringList{
+                     "Temas de Ayuda", "¿Cómo hacer la petición?",
+                     "La petición puede hacerse escribiendo:", "Velmo, favor de responder esta pregunta:",
+                     "o de la forma corta:", "Velmo, favor de responder:",
+                     "Tener en cuenta que la petición debe finalizar con el signo \" : \"  (dos puntos), de",
+                     "lo contrario no pasará al cuadro siguiente.", "¿Cómo preguntar?",
+                     "Velmo es capaz de responder cualquier pregunta, siempre y cuando ésta termine",
+                     "con el signo de interrogación (  ?  ).",
+                     "No es necesario usar signo de interrogación al principio de la pregunta.",
+                     "Cualquier consulta o duda puede comunicarse con:"}));
+        QCOMPARE(dice("frmAcerca", {"Label2", "Label5", "Label3", "Label7", "Label9", "cmdAceptar"}),
+                 (QStringList{"Acerca de Auguron", "Sistema Interactivo de Vagulantes",
+                              "Sistema de IA - DB Universal", "Incluye Módulo OUIJA y Llamadas al Averno",
+                              "Diseño y programación:", "Dudas, consultas, sugerencias:", "&Cerrar"}));
+        QCOMPARE(dice("frmEstadisticas", {"cmdAceptar", "lblTruco", "lblFrecuentes", "lblMalFormuladas",
+                                          "lblOtras", "lblTotal", "lblCantTruco", "lblCantFrecuentes",
+                                          "lblCantMalFormuladas", "lblCantOtras", "lblCantTotal"}),
+                 (QStringList{"Estadísticas", "&Aceptar", rotulo(textos::RotuloTruco),
+                              rotulo(textos::RotuloFrecuentes), rotulo(textos::RotuloMalFormuladas),
+                              rotulo(textos::RotuloOtras), rotulo(textos::RotuloTotal), " 0", " 0", " 0",
+                              " 0", " 0"}));
+        // The about window names the system it is built for.
         const QString titulo = ventana("frmAcerca")->findChild<QLabel*>(QStringLiteral("Label1"))->text();
         QVERIFY(titulo.startsWith(QStringLiteral("Auguron Versión ")) &&
                 !titulo.contains(QStringLiteral("Windows")));

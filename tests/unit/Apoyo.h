@@ -8,9 +8,17 @@
 #include "util/Ansi.h"
 #include "util/Cifrado.h"
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+namespace auguron {
+// A message box as a failing test shows it.
+inline void PrintTo(const CajaMostrada& c, std::ostream* os) {
+    *os << ansi::aUtf8(c.titulo) << ": " << ansi::aUtf8(c.texto);
+}
+} // namespace auguron
 
 namespace auguron::prueba {
 

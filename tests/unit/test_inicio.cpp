@@ -1,5 +1,6 @@
-// Start-up, the new-question reset, the soul that answers, the status line and
-// the small handlers of the main window.
+// Start-up and its boxes, the new-question reset and the spirit's question,
+// the status line and the small handlers of the main window. (The soul that
+// answers is drawn with the replies, in test_respuestas.cpp.)
 
 #include "ConBanco.h"
 #include "texts/TextosAlmas.h"
@@ -12,72 +13,77 @@ namespace auguron {
 namespace {
 
 class Reinicio : public prueba::ConBanco {};
-class Almas : public prueba::ConBanco {};
 class Mensajes : public prueba::ConBanco {};
 class Ventana : public prueba::ConBanco {};
 
 using prueba::Banco;
 using prueba::plano;
-using T = AzarGuion::Tirada;
+using prueba::w;
+
+// The three lines of the prayer after the first, joined by a carriage return.
+const std::string kLaudate = "\rLaudate omnes gentes laudate, Magnificat en secula"
+                             "\rEt anima mea laudate, Magnificat en secula";
 
 TEST(Arranque, CancelarLaOracionTerminaYAceptarDaLaBienvenida) {
     PlataformaGuion p;
     AzarGuion azar;
     Velmo v(p, azar);
+    CajaMostrada oracion{w("Tómense de manos y repitan al unísono esto:") + kLaudate, w("Oración"),
+                         Botones::AceptarCancelar, Boton::Cancelar};
     p.respuestas = {Boton::Cancelar};
     EXPECT_FALSE(v.Form_Load());
-    ASSERT_EQ(p.cajas.size(), 1u);
-    EXPECT_EQ(p.cajas[0].botones, Botones::AceptarCancelar);
+    EXPECT_EQ(p.cajas, std::vector{oracion});
     EXPECT_TRUE(azar.pedidos.empty());
 
     v.estado().CantPregTruco = 9; // whatever the record held is replaced
+    p.cajas.clear();
     p.respuestas = {Boton::Aceptar, Boton::Aceptar};
     azar.tiradas = {{4321, 5000}};
     ASSERT_TRUE(v.Form_Load());
-    ASSERT_EQ(p.cajas.size(), 3u);
-    EXPECT_EQ(p.cajas[2].botones, Botones::Aceptar);
+    oracion.respuesta = Boton::Aceptar;
+    EXPECT_EQ(
+        p.cajas,
+        (std::vector{oracion, CajaMostrada{w("Bienvenido al Sistema Interactivo de Vagulantes.\r"
+                                             "- A propósito, mi nombre es Velmo..."),
+                                           "Buscando vagulantes...", Botones::Aceptar, Boton::Aceptar}}));
     EXPECT_EQ(p.intervalo(Temporizador::tmrMensaje), 4321);
-    const EstadoSesion& e = v.estado();
-    EXPECT_EQ(e.FrasePeticion, textos::kFrasePeticion);
-    EXPECT_EQ(e.NombreAlma, std::string_view(textos::NombreAlmaPorDefecto));
-    EXPECT_EQ(e.PosPeticion, 1);
-    EXPECT_EQ(e.CantPregTruco, 0);
+    EstadoSesion inicio;
+    inicio.FrasePeticion = textos::kFrasePeticion, inicio.NombreAlma = textos::NombreAlmaPorDefecto;
+    inicio.PosPeticion = 1;
+    EXPECT_EQ(v.estado(), inicio);
 }
 
+// The reset gives the fields of one question and the window's boxes their
+// start again; every other field of the record stays as the run left it.
 TEST_F(Reinicio, DevuelveSoloLosCamposDeCadaPregunta) {
     Banco& b = banco();
     EstadoSesion& e = b.e();
-    e.CantPregTruco = 2, e.CantTema404 = 7, e.YaTema712 = true, e.PreguntasSinTruco = 4; // the run's
-    e.NombreAlma = e.Respuesta = "x", e.PosPeticion = 12, e.EstadoTruco = 2, e.LargoPregunta = 5;
-    e.EnRetroceso = e.SuspensoActivo = true, e.MaxConsonantes = 3;
-    b.p.temporizador(Temporizador::tmrSuspenso, 200);
-    b.p.temporizador(Temporizador::tmrFocus, 2000); // the last answer's, still pending
-    for (Control c : {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo}) {
-        b.caja(c) = "algo";
+    // Every field, in order, away from its start; four questions do not yet
+    // make the spirit ask.
+    e = {1,  2, 3, 4,  5,    "x",  6,  7,  "x",  8,  true, "x", 9, 10,
+         11, 4, 2, 12, true, true, 13, 14, true, 15, 16,   3,   4};
+    EstadoSesion esperado = e;
+    esperado.Respuesta = "", esperado.PosPeticion = 1, esperado.LargoPregunta = esperado.EstadoTruco = 0;
+    esperado.EnRetroceso = esperado.SuspensoActivo = false, esperado.MaxConsonantes = 0;
+    esperado.NombreAlma = textos::NombreAlmaPorDefecto; // no soul found
+    b.p.temporizador(Temporizador::tmrSuspenso, 1);
+    b.p.temporizador(Temporizador::tmrFocus, 1); // the last answer's, still pending
+    for (const Control c :
+         {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo}) {
+        b.p.controles[c] = {"algo", c != Control::txtPeticion, true, true}; // as after an answer
     }
-    b.p.habilitar(Control::txtPeticion, false);
-    b.p.habilitar(Control::txtPregunta, true);
-    b.azar.tiradas = {{2, 8}}; // no soul found; four questions do not yet make the spirit ask
+    b.p.foco = Control::cmdNuevaPregunta;
+    b.azar.tiradas = {{2, 8}};
 
     b.v.fncInicializar();
 
+    EXPECT_EQ(e, esperado);
     EXPECT_EQ(b.azar.pedidos, std::vector<int>{8});
-    using std::tuple;
-    EXPECT_EQ(
-        tuple(e.Respuesta, e.PosPeticion, e.LargoPregunta, e.EstadoTruco, e.EnRetroceso, e.MaxConsonantes),
-        tuple("", 1, 0, 0, false, 0));
-    EXPECT_EQ(tuple(e.SuspensoActivo, e.NombreAlma),
-              tuple(false, std::string_view(textos::NombreAlmaPorDefecto)));
-    EXPECT_EQ(tuple(e.CantPregTruco, e.CantTema404, e.YaTema712, e.PreguntasSinTruco), tuple(2, 7, true, 4))
-        << "what the run remembers stays";
     EXPECT_EQ(b.p.intervalo(Temporizador::tmrSuspenso), 0);
     EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus)) << "it would take the focus from the new petition";
-    for (Control c : {Control::txtPeticion, Control::txtPregunta, Control::lblRespuesta, Control::lblInfo}) {
-        EXPECT_EQ(b.caja(c), "");
-    }
-    EXPECT_TRUE(b.p.habilitado(Control::txtPeticion));
-    EXPECT_FALSE(b.p.habilitado(Control::txtPregunta));
-    EXPECT_FALSE(b.p.controles[Control::txtPregunta].fondoSistema);
+    PlataformaGuion inicial; // the window as it opened, the status line empty
+    inicial.controles[Control::lblInfo].texto = "";
+    EXPECT_EQ(b.p.controles, inicial.controles);
     EXPECT_EQ(b.p.foco, Control::txtPeticion);
     EXPECT_TRUE(b.p.cajas.empty());
 }
@@ -88,10 +94,6 @@ TEST_F(Reinicio, LaPreguntaDelEspirituConSiSigueYConNoCierra) {
     b.azar.tiradas = {{1, 12}, {2, 8}};
     b.p.respuestas = {Boton::Si, Boton::Aceptar};
     b.v.fncInicializar();
-    ASSERT_EQ(b.p.cajas.size(), 2u);
-    EXPECT_EQ(b.p.cajas[0].texto, plano(textos::PreguntaEspiritu));
-    EXPECT_EQ(b.p.cajas[0].botones, Botones::SiNo);
-    EXPECT_EQ(b.p.cajas[1].texto, plano(textos::RespuestaAlSi));
     EXPECT_FALSE(b.p.principalCerrada);
     EXPECT_EQ(b.p.foco, Control::txtPeticion);
 
@@ -99,41 +101,19 @@ TEST_F(Reinicio, LaPreguntaDelEspirituConSiSigueYConNoCierra) {
     b.azar.tiradas = {{1, 12}};
     b.p.respuestas = {Boton::No, Boton::Aceptar};
     b.v.fncInicializar();
-    ASSERT_EQ(b.p.cajas.size(), 4u);
-    EXPECT_EQ(b.p.cajas[3].texto, plano(textos::RespuestaAlNo));
+    const std::string pregunta = plano(textos::PreguntaEspiritu);
+    EXPECT_EQ(b.p.cajas, (std::vector<CajaMostrada>{
+                             {pregunta, "Velmo pregunta:", Botones::SiNo, Boton::Si},
+                             {plano(textos::RespuestaAlSi), "Creo en Dios y en el Diablo", Botones::Aceptar,
+                              Boton::Aceptar},
+                             {pregunta, "Velmo pregunta:", Botones::SiNo, Boton::No},
+                             {plano(textos::RespuestaAlNo), "No creo", Botones::Aceptar, Boton::Aceptar}}));
     EXPECT_TRUE(b.p.principalCerrada);
     EXPECT_EQ(b.p.foco, Control::cmdNuevaPregunta) << "no soul chosen, no focus moved";
 
     b.azar.tiradas = {{12, 12}, {3, 8}}; // any other draw goes on without asking
     b.v.fncInicializar();
     EXPECT_EQ(b.p.cajas.size(), 4u);
-}
-
-TEST_F(Almas, CadaTiradaArmaSuEtiqueta) {
-    using namespace textos;
-    const auto s = [](auto... piezas) { return (std::string(piezas) + ...); };
-    struct Fila {
-        std::vector<T> tiradas;
-        std::string etiqueta;
-    };
-    const std::vector<Fila> filas = {
-        {{{8, 8}}, s(NombreAlmaPorDefecto)},
-        {{{1, 8}, {1, 31}, {1, 14}, {1, 5}, {2, 3}}, s(AlmaInicio, AlmaMedios[1], AlmaFinales[1])},
-        {{{1, 8}, {15, 31}, {14, 14}, {5, 5}, {2, 3}}, s(AlmaInicio, AlmaMedios[14], AlmaFinales[5])},
-        {{{1, 8}, {16, 31}, {2, 5}, {3, 5}, {3, 3}}, s(Alma2Primeros[2], Alma2Finales[3])},
-        {{{1, 8}, {21, 31}, {4, 5}, {2, 3}}, s(Alma3Primeros[4], Alma3Final)},
-        {{{1, 8}, {24, 31}, {2, 3}}, s(AlmasEnteras[1])},
-        {{{1, 8}, {27, 31}, {2, 3}}, s(AlmasEnteras[2])},
-        {{{1, 8}, {29, 31}, {2, 3}}, s(AlmasEnteras[3])},
-        {{{1, 8}, {31, 31}, {2, 3}}, s(AlmasEnteras[4])},
-    };
-    for (const Fila& f : filas) {
-        Banco& b = banco();
-        b.azar.tiradas.assign(f.tiradas.begin(), f.tiradas.end());
-        b.v.almas().fncSeleccionarAlma();
-        EXPECT_EQ(plano(b.e().NombreAlma), plano(f.etiqueta)) << f.tiradas[1 % f.tiradas.size()].valor;
-        EXPECT_EQ(b.p.intervalo(Temporizador::tmrMensaje), 1234) << "the status line is left alone";
-    }
 }
 
 TEST_F(Mensajes, LaLineaDeEstadoYElAlmaEncontrada) {
@@ -181,7 +161,8 @@ TEST_F(Mensajes, OracionDelMenuSegunLoQueDuro) {
         }
         b.e().PasoMensaje = 3;
         b.v.mnuLeerOracion_Click();
-        EXPECT_EQ(b.p.cajas.size(), 1u);
+        EXPECT_EQ(b.p.cajas, (std::vector{CajaMostrada{w("Tomarse de manos y repetir al unísono:") + kLaudate,
+                                                       w("Oración"), Botones::AceptarCancelar, f.boton}}));
         EXPECT_EQ(b.e().PasoMensaje, f.empieza ? 0 : 3) << f.segundos;
         EXPECT_EQ(b.p.intervalo(Temporizador::tmrMensaje), f.empieza ? 2500 : 1234) << f.segundos;
     }
@@ -189,15 +170,18 @@ TEST_F(Mensajes, OracionDelMenuSegunLoQueDuro) {
 
 TEST_F(Ventana, ElFocoVaANuevaPreguntaSiEstaHabilitada) {
     Banco& b = banco();
-    b.p.temporizador(Temporizador::tmrFocus, 2000);
+    b.p.temporizador(Temporizador::tmrFocus, 1);
     b.v.tmrFocus_Timer();
     EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus));
     EXPECT_EQ(b.p.foco, Control::cmdNuevaPregunta);
-    // A tick that finds the button disabled (statistics open) leaves the focus alone.
-    b.p.foco = Control::txtPeticion;
+    // With the button disabled (statistics open) an answer leaves the focus
+    // where it is, and so does a tick still on its way.
     b.v.frecuentes().fncResponderPreguntaFrecuente(10007);
+    b.azar.poner({10});
+    b.preguntar("Velmo, favor de responder", "esto es una pregunta");
+    EXPECT_FALSE(b.p.activo(Temporizador::tmrFocus));
     b.v.tmrFocus_Timer();
-    EXPECT_EQ(b.p.foco, Control::txtPeticion);
+    EXPECT_EQ(b.p.foco, Control::txtPregunta);
 }
 
 } // namespace

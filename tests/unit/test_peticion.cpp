@@ -118,43 +118,29 @@ TEST_F(Peticion, LaDeteccionQuitaLoQueCoincideConLaFraseCorta) {
 
 // A key held down for hours stops each 16-bit count at its limit instead of
 // wrapping it round, and Backspace on an empty box at its floor.
-struct Sostenida {
-    const char* nombre;
-    Control caja; // cmdFocus: straight into the normalisation
-    const char *antes, *tecla;
-    Entero EstadoSesion::*campo;
-    Entero esperado;
-};
-
-class TeclaSostenida : public prueba::ConBanco, public testing::WithParamInterface<Sostenida> {};
-
-// gtest names the rows by their name rather than by their bytes.
-void PrintTo(const Sostenida& s, std::ostream* os) {
-    *os << s.nombre;
-}
-
-TEST_P(TeclaSostenida, SeQuedaEnElLimite) {
-    const Sostenida& s = GetParam();
-    Banco& b = banco();
-    std::string teclas = s.antes;
-    for (int i = 0; i < 40000; ++i) {
-        teclas += s.tecla;
+TEST_F(CapturaAcotada, UnaTeclaSostenidaSeQuedaEnElLimite) {
+    struct Fila {
+        Control caja; // cmdFocus: straight into the normalisation
+        const char *antes, *tecla;
+        Entero EstadoSesion::*campo;
+        Entero esperado;
+    };
+    for (const Fila& f : {Fila{P, "", "a", &EstadoSesion::PosPeticion, INT16_MAX},
+                          Fila{P, "x", ".\b", &EstadoSesion::EstadoTruco, INT16_MAX},
+                          Fila{P, "", "\b", &EstadoSesion::PosPeticion, 1},
+                          Fila{Q, "", "a", &EstadoSesion::LargoPregunta, INT16_MAX},
+                          Fila{Q, "", "\b", &EstadoSesion::LargoPregunta, 0},
+                          Fila{Control::cmdFocus, "", "b", &EstadoSesion::MaxConsonantes, INT16_MAX},
+                          Fila{Control::cmdFocus, "", " ", &EstadoSesion::CantPalabras, INT16_MAX}}) {
+        Banco& b = banco();
+        std::string teclas = f.antes;
+        for (int i = 0; i < 40000; ++i) {
+            teclas += f.tecla;
+        }
+        f.caja == Control::cmdFocus ? void(b.v.fncGeneralizar(teclas)) : b.teclear(f.caja, teclas);
+        EXPECT_EQ(b.e().*f.campo, f.esperado) << static_cast<int>(f.caja) << " " << f.antes << f.tecla;
     }
-    s.caja == Control::cmdFocus ? void(b.v.fncGeneralizar(teclas)) : b.teclear(s.caja, teclas);
-    EXPECT_EQ(b.e().*s.campo, s.esperado);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Contadores, TeclaSostenida,
-    testing::Values(Sostenida{"letras_en_la_peticion", P, "", "a", &EstadoSesion::PosPeticion, INT16_MAX},
-                    Sostenida{"punto_y_retroceso", P, "x", ".\b", &EstadoSesion::EstadoTruco, INT16_MAX},
-                    Sostenida{"retroceso_en_la_peticion", P, "", "\b", &EstadoSesion::PosPeticion, 1},
-                    Sostenida{"letras_en_la_pregunta", Q, "", "a", &EstadoSesion::LargoPregunta, INT16_MAX},
-                    Sostenida{"retroceso_en_la_pregunta", Q, "", "\b", &EstadoSesion::LargoPregunta, 0},
-                    Sostenida{"consonantes", Control::cmdFocus, "", "b", &EstadoSesion::MaxConsonantes,
-                              INT16_MAX},
-                    Sostenida{"blancos", Control::cmdFocus, "", " ", &EstadoSesion::CantPalabras, INT16_MAX}),
-    [](const auto& i) { return std::string(i.param.nombre); });
 
 } // namespace
 } // namespace auguron

@@ -1,4 +1,4 @@
-// The cipher of the stored texts, the Windows-1252 code page and the draws.
+// The cipher of the stored texts, the Windows-1252 code page, the draws and the counts.
 
 #include "Apoyo.h"
 
@@ -69,6 +69,35 @@ TEST(Azar, RelojCongeladoUniformeEIndependiente) {
     }
     EXPECT_LT(chi, 59.7);
     EXPECT_NEAR(iguales / double(kTiradas), 0.25, 0.03);
+}
+
+// Known answers, worked out apart from this code: SplitMix64 of the seed starts
+// a 64-bit Mersenne Twister; each draw, a draw of 1 too, reseeds it with its
+// next output XOR SplitMix64 of the clock's bits, then scales its following
+// output to the range.
+TEST(Azar, RespuestasConocidas) {
+    struct Fila {
+        std::uint64_t semilla;
+        double segundos;
+        std::array<int, 4> tiradas; // of 30000, 1, 30000 and 30000
+    };
+    for (const Fila& f :
+         {Fila{1, 43200.0, {24122, 1, 806, 2043}}, Fila{20261206, 0.0, {9291, 1, 29248, 11788}},
+          Fila{UINT64_MAX, 86399.999, {27181, 1, 844, 29220}}}) {
+        GeneradorReloj g([&f] { return f.segundos; }, f.semilla);
+        std::array<int, 4> r{};
+        for (int& t : r) {
+            t = g.fncNroAleatorio(&t == &r[1] ? 1 : 30000);
+        }
+        EXPECT_EQ(r, f.tiradas) << f.semilla;
+    }
+}
+
+// A count as the statistics window shows it.
+TEST(Cuentas, UnBlancoOElMenosDelante) {
+    for (const auto& [n, texto] : {std::pair{0, " 0"}, {12, " 12"}, {-7, "-7"}, {98304, " 98304"}}) {
+        EXPECT_EQ(formatearCuenta(n), texto);
+    }
 }
 
 } // namespace
