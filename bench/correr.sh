@@ -5,8 +5,8 @@
 # latency against the reference's bare key and against the reference doing the
 # same work (wall time, and instructions under callgrind); suspense timing and
 # the logic alone; then prints the summary table; then the page against a
-# reference page (bench/web/medir.mjs). The targets are those of
-# bench/objetivos.h, which the programs include.
+# reference page (bench/web/medir.mjs). The desktop's targets are those of
+# bench/objetivos.h, which the programs include; the page's, medir.mjs's own.
 #
 #   bash bench/correr.sh
 #

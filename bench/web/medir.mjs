@@ -30,12 +30,12 @@ const resumen = (v) => `${mediana(v).toFixed(1)} (${Math.min(...v).toFixed(1)}�
 
 // The reference folder: the site's files, and referencia.html.
 const chromium = await navegador();
-const original = await servir(sitio);
+const servida = await servir(sitio);
 const referencia = fs.mkdtempSync('/tmp/auguron-referencia-');
 fs.cpSync(sitio, referencia, { recursive: true });
 {
   const p = await chromium.newPage();
-  await p.goto(original.url + '?semilla=1');
+  await p.goto(servida.url + '?semilla=1');
   await p.waitForSelector('dialog[open]');
   const dialogo = await p.$eval('dialog', (d) => d.outerHTML.replace(' open=""', ''));
   for (const t of ['Oración', 'Buscando vagulantes...']) {
@@ -61,7 +61,7 @@ const antesDeOrar = new Set();
 {
   const p = await chromium.newPage();
   p.on('request', (r) => antesDeOrar.add(new URL(r.url()).pathname));
-  await p.goto(original.url);
+  await p.goto(servida.url);
   await p.waitForSelector('dialog[open]');
   await p.close();
 }
@@ -135,13 +135,13 @@ async function tecla(url, preguntas, respuestas = []) {
 
 const nav = { pagina: [], referencia: [] };
 for (let i = 0; i < veces; i++) {
-  nav.pagina.push(await oracion(original.url));
+  nav.pagina.push(await oracion(servida.url));
   nav.referencia.push(await oracion(copia.url));
 }
 const teclas = { pagina: [], referencia: [] };
 let iguales = true;
 for (let i = 0; i < 5; i++) {
-  const pagina = await tecla(original.url, 20);
+  const pagina = await tecla(servida.url, 20);
   const ref = await tecla(copia.url, 20, pagina.dadas);
   teclas.pagina.push(...pagina.muestras);
   teclas.referencia.push(...ref.muestras);
@@ -152,7 +152,7 @@ for (let i = 0; i < 5; i++) {
 const suspenso = [];
 for (let i = 0; i < 3; i++) {
   const p = await chromium.newPage();
-  await p.goto(original.url);
+  await p.goto(servida.url);
   for (const t of ['Oración', 'Buscando vagulantes...']) {
     await p.waitForFunction((x) => document.querySelector('dialog[open] .titulo')?.textContent === x, t);
     await p.keyboard.press('Enter');
@@ -170,7 +170,7 @@ for (let i = 0; i < 3; i++) {
 }
 
 await chromium.close();
-await original.cerrar();
+await servida.cerrar();
 await copia.cerrar();
 
 const si = (ok) => (ok ? '✔' : '✘');
