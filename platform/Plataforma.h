@@ -77,9 +77,6 @@ class Plataforma {
 public:
     virtual ~Plataforma() = default;
 
-    // Modal, without an icon, the first button the default. In an OK/Cancel
-    // box Escape and the close box answer Cancel; a Yes/No box cannot be
-    // dismissed without choosing.
     // Gives every control its state as the main window opens.
     void estadoInicial() {
         for (const ControlInicial& c : kControlesIniciales) {
@@ -92,6 +89,9 @@ public:
         }
     }
 
+    // Modal, without an icon, the first button the default. In an OK/Cancel
+    // box Escape and the close box answer Cancel; a Yes/No box cannot be
+    // dismissed without choosing.
     virtual Boton mensaje(std::string_view texto, std::string_view titulo, Botones botones) = 0;
 
     // The logic only tells the window what to change; what it needs to know
