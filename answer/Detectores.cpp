@@ -37,10 +37,12 @@ constexpr std::array<Puntual, 9> kPuntuales{{
 // The value of the first group of a family that matches, or 0.
 template <std::size_t N>
 int primerGrupo(const std::string& Pregunta, const std::array<Lista, N>& grupos, int valor) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (algunaEn(grupos[i], Pregunta)) {
-            return valor * static_cast<int>(i + 1);
+    int valorDelGrupo = valor;
+    for (const Lista& grupo : grupos) {
+        if (algunaEn(grupo, Pregunta)) {
+            return valorDelGrupo;
         }
+        valorDelGrupo += valor;
     }
     return 0;
 }
