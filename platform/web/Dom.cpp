@@ -23,6 +23,12 @@ std::deque<std::function<void()>>& cola() {
     return c;
 }
 
+bool s_enAccion = false;
+std::function<void()>& detenerse() {
+    static std::function<void()> f;
+    return f;
+}
+
 // The glue's listeners land here, synchronously.
 void alEvento(int oyente, val evento) {
     const auto n = static_cast<std::size_t>(oyente);
@@ -255,6 +261,25 @@ void encolar(std::function<void()> accion) {
     val::module_property("despertar")();
 }
 
+bool enAccion() {
+    return s_enAccion;
+}
+
+void alDetenerse(std::function<void()> f) {
+    detenerse() = std::move(f);
+}
+
+void detenerAccion() {
+    s_enAccion = false;
+    if (detenerse()) {
+        detenerse()();
+    }
+}
+
+void reanudarAccion() {
+    s_enAccion = true;
+}
+
 } // namespace auguron::web
 
 // The glue runs the queue through these, the first asynchronously (it may be
@@ -264,7 +289,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void auguron_despachar() {
     while (!c.empty()) {
         const std::function<void()> accion = std::move(c.front());
         c.pop_front();
+        auguron::web::reanudarAccion();
         accion();
+        auguron::web::detenerAccion();
     }
 }
 

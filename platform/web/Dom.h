@@ -92,5 +92,13 @@ void olvidar(int oyente);
 // it. Only queued actions may open a message box and wait for its answer:
 // Asyncify then suspends the action, and the ones queued meanwhile wait.
 void encolar(std::function<void()> accion);
+// Whether a queued action is running now (not waiting in a box). What it
+// changes reaches the screen when it ends or starts waiting: `alDetenerse`
+// then runs (the platform's timers count from that moment).
+bool enAccion();
+void alDetenerse(std::function<void()> f);
+// A message box pauses the running action while it waits, and resumes it.
+void detenerAccion();
+void reanudarAccion();
 
 } // namespace auguron::web

@@ -102,7 +102,9 @@ Boton PlataformaWeb::mensaje(std::string_view texto, std::string_view titulo, Bo
     m_mensajeAbierto = true;
     m_focoPendiente.reset();
     caja.call<void>("showModal");
+    web::detenerAccion();
     const int respuesta = val::module_property("esperarBoton")(caja, alCancelar).await().as<int>();
+    web::reanudarAccion();
     caja.call<void>("close");
     caja.call<void>("remove");
     m_mensajeAbierto = false;
@@ -189,6 +191,18 @@ PlataformaWeb* PlataformaWeb::s_plataforma = nullptr;
 
 PlataformaWeb::PlataformaWeb() {
     s_plataforma = this;
+    // A timer started by an action counts from the moment the action's changes
+    // reach the screen: the suspense's last reply then comes its 43 periods
+    // after the first reply is seen, however long the rest of the action took.
+    web::alDetenerse([] {
+        for (Reloj& r : s_plataforma->m_relojes) {
+            if (r.pendiente) {
+                r.pendiente = false;
+                r.inicio = emscripten_get_now();
+                programar(r);
+            }
+        }
+    });
 }
 
 void PlataformaWeb::programar(Reloj& r) {
@@ -230,9 +244,10 @@ void PlataformaWeb::temporizador(Temporizador t, int ms) {
     }
     ++r.generacion;
     r.periodo = std::max(ms, 0);
-    if (r.periodo > 0) {
+    r.tics = 0;
+    r.pendiente = r.periodo > 0 && web::enAccion();
+    if (r.periodo > 0 && !r.pendiente) {
         r.inicio = emscripten_get_now();
-        r.tics = 0;
         programar(r);
     }
 }

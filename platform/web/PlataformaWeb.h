@@ -61,6 +61,7 @@ private:
         int periodo = 0;
         long tics = 0;                 // ticks since then
         std::uintptr_t generacion = 0; // of the tick set last
+        bool pendiente = false;        // started by the running action, not yet counting
     };
     static void vencer(void* reloj);
     static void programar(Reloj& r);
