@@ -246,7 +246,7 @@ test('Nueva Pregunta limpia, y el «No» del espíritu termina el juego', async 
     await p.keyboard.press('F2');
     await escribir(p, PETICION + 'esto es una pregunta?');
   }
-  await p.click('#cmdNuevaPregunta');
+  await p.keyboard.press('Alt+n'); // Nueva Pregunta by its access key
   assert.deepEqual([await texto(p, '#txtPeticion-texto'), await texto(p, '#txtPregunta-texto'), await respuesta(p)], ['', '', '']);
   await p.waitForFunction(() => document.activeElement.id === 'txtPeticion-entrada');
   let pregunta;
